@@ -1,0 +1,58 @@
+#ifndef CAPTIONLABEL_H
+#define CAPTIONLABEL_H
+
+#include <QColor>
+#include <QFont>
+#include <QWidget>
+
+class CaptionMetrics;
+
+// An opaque label that sizes itself to its caption, growing to the right and downwards
+// from its top-left corner. The letter tiles and the score report are such labels.
+// It keeps every mouse press to itself, so nothing on it reaches the window: a click
+// (press and release on it) raises clicked(), a double-click counts as that one click,
+// and every mouse move over it raises hovered().
+class CaptionLabel : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // emptyWidth: the width, in pixels, of the label while its caption is empty.
+    CaptionLabel(const QFont &font, int emptyWidth, QWidget *parent);
+
+    QString caption() const { return m_caption; }
+    void setCaption(const QString &caption);
+
+    QColor textColour() const { return m_textColour; }
+    void setTextColour(const QColor &colour);
+
+    QColor backgroundColour() const { return m_backgroundColour; }
+    void setBackgroundColour(const QColor &colour);
+
+    qreal pointSize() const { return m_font.pointSizeF(); }
+    void setPointSize(qreal points);
+
+signals:
+    void clicked();
+    void hovered();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
+    void fitToCaption();
+
+    QFont m_font;
+    const CaptionMetrics *m_metrics;
+    int m_emptyWidth;
+    QString m_caption;
+    QColor m_textColour = Qt::white;
+    QColor m_backgroundColour = Qt::black;
+    bool m_pressed = false;
+};
+
+#endif

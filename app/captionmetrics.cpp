@@ -1,0 +1,31 @@
+#include "captionmetrics.h"
+
+#include <memory>
+
+CaptionMetrics::CaptionMetrics(const QFont &font)
+    : m_metrics(font)
+    , m_height(m_metrics.height())
+    , m_ascent(m_metrics.ascent())
+{
+}
+
+const CaptionMetrics &CaptionMetrics::of(const QFont &font)
+{
+    // Only a handful of fonts are ever used: the tiles at two sizes and the report.
+    static QHash<QString, std::shared_ptr<CaptionMetrics>> cache;
+    std::shared_ptr<CaptionMetrics> &metrics = cache[font.key()];
+    if (!metrics)
+        metrics.reset(new CaptionMetrics(font));
+    return *metrics;
+}
+
+int CaptionMetrics::width(const QString &caption) const
+{
+    if (caption.size() != 1)
+        return m_metrics.horizontalAdvance(caption);
+    const char16_t character = caption[0].unicode();
+    auto found = m_characterWidths.constFind(character);
+    if (found == m_characterWidths.constEnd())
+        found = m_characterWidths.insert(character, m_metrics.horizontalAdvance(caption));
+    return *found;
+}

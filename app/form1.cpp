@@ -1,0 +1,307 @@
+#include "form1.h"
+
+#include "accents.h"
+#include "answercheck.h"
+#include "backgroundpalette.h"
+#include "captionlabel.h"
+#include "messages.h"
+#include "phrasefile.h"
+#include "playqueue.h"
+#include "randomsource.h"
+#include "scorereport.h"
+#include "textpanel.h"
+
+#include <QAction>
+#include <QDir>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QMenuBar>
+
+#include <algorithm>
+#include <exception>
+#include <vector>
+
+namespace {
+
+constexpr double TwipsPerPixel = 15;
+
+// Text colours, 0xBBGGRR.
+constexpr BgrColour PlainText = 0xFFFFFF;
+constexpr BgrColour SelectedText = 0xC0C000;
+constexpr BgrColour WrongAnswerText = 0x80FFFF;
+
+int pixels(double twips)
+{
+    return qRound(twips / TwipsPerPixel);
+}
+
+QColor colourOf(BgrColour colour)
+{
+    const Rgb rgb = rgbOf(colour);
+    return QColor(rgb.red, rgb.green, rgb.blue);
+}
+
+} // namespace
+
+Form1::Form1(std::unique_ptr<RandomSource> random, std::function<float()> timeOfDay,
+             QWidget *parent)
+    : QMainWindow(parent)
+    , m_random(std::move(random))
+    , m_timeOfDay(std::move(timeOfDay))
+{
+    setWindowTitle(QStringLiteral("Acutrix"));
+    QIcon icon;
+    icon.addPixmap(QPixmap(QStringLiteral(":/icons/acutrix-32.xpm")));
+    icon.addPixmap(QPixmap(QStringLiteral(":/icons/acutrix-16.xpm")));
+    setWindowIcon(icon);
+    setFocusPolicy(Qt::StrongFocus);
+
+    createMenu();
+    createControls();
+    resize(792, 401 + menuBar()->sizeHint().height());
+
+    // Load: before the window is first seen.
+    m_random->seed(m_timeOfDay());
+    PaintBackground();
+}
+
+Form1::~Form1() = default;
+
+void Form1::createMenu()
+{
+    QMenuBar *bar = menuBar();
+    bar->setNativeMenuBar(false);
+    Start = bar->addAction(QStringLiteral("Start"));
+    Help = bar->addAction(QStringLiteral("Help"));
+    Credits = bar->addAction(QStringLiteral("Credits"));
+    connect(Start, &QAction::triggered, this, &Form1::startGame);
+    connect(Help, &QAction::triggered, this, &Form1::showHelp);
+    connect(Credits, &QAction::triggered, this, &Form1::showCredits);
+}
+
+void Form1::createControls()
+{
+    m_panel = new TextPanel(this);
+    setCentralWidget(m_panel);
+    connect(m_panel, &TextPanel::doubleClicked, this, &Form1::submitAnswer);
+
+    QFont reportFont(QStringLiteral("Verdana"));
+    reportFont.setPointSizeF(21.75);
+    reportFont.setWeight(QFont::Bold);
+    ReportLabel = new CaptionLabel(reportFont, pixels(150), m_panel);
+    ReportLabel->move(pixels(6360), pixels(4560));
+    ReportLabel->setBackgroundColour(colourOf(0x004000));
+    ReportLabel->setTextColour(colourOf(0x00FF00));
+
+    QFont tileFont(QStringLiteral("Arial Rounded MT Bold"));
+    tileFont.setPointSize(NormalTilePoints);
+    tileFont.setWeight(QFont::Normal);
+    for (int i = 0; i < TileCount; ++i) {
+        CaptionLabel *tile = new CaptionLabel(tileFont, pixels(180), m_panel);
+        tile->hide();
+        tile->setBackgroundColour(colourOf(0x400000));
+        tile->setTextColour(colourOf(PlainText));
+        connect(tile, &CaptionLabel::clicked, this, [this, i] { letterClicked(i); });
+        connect(tile, &CaptionLabel::hovered, this, [this, i] { letterHovered(i); });
+        Letter[std::size_t(i)] = tile;
+    }
+}
+
+QColor Form1::backgroundColour() const
+{
+    return m_panel->backgroundColour();
+}
+
+bool Form1::event(QEvent *event)
+{
+    const bool handled = QMainWindow::event(event);
+    // The phrases are loaded once, when the window first becomes active. A window that
+    // is shown but never activated (no window manager) loads them on its first show.
+    const bool firstAppearance = event->type() == QEvent::Show || event->type() == QEvent::WindowActivate;
+    if (firstAppearance && !m_phrasesLoaded) {
+        m_phrasesLoaded = true;
+        LoadPhrases();
+    }
+    return handled;
+}
+
+void Form1::keyPressEvent(QKeyEvent *event)
+{
+    // Return and keypad Enter give the character code 13; no other key does anything.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const bool chord = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    if (enter && !chord)
+        submitAnswer();
+    else
+        QMainWindow::keyPressEvent(event);
+}
+
+void Form1::printLines(const QStringList &lines)
+{
+    for (const QString &line : lines)
+        m_panel->printLine(line);
+}
+
+float Form1::outerWidthTwips() const
+{
+    return float(frameGeometry().width() * TwipsPerPixel);
+}
+
+void Form1::LoadPhrases()
+{
+    try {
+        if (const std::optional<QByteArray> bytes = readPhraseFile(QDir::currentPath())) {
+            SourceList = parsePhrases(*bytes);
+            printLines(Messages::loadReport(SourceList.size()));
+            return;
+        }
+    } catch (const std::exception &) {
+        // Out of memory on a huge file: reported like any other unreadable file.
+    }
+    ClearBoard();
+    m_panel->clear();
+    printLines(Messages::loadWarning());
+    Start->setEnabled(false);
+}
+
+void Form1::PaintBackground()
+{
+    m_panel->setBackgroundColour(colourOf(backgroundFor(m_random->next())));
+    for (CaptionLabel *tile : Letter)
+        tile->setBackgroundColour(m_panel->backgroundColour());
+    ReportLabel->setBackgroundColour(m_panel->backgroundColour());
+}
+
+void Form1::startGame()
+{
+    // The colour is drawn before the shuffle's draws.
+    PaintBackground();
+    PlayList.clear();
+    ReportLabel->setCaption(QString());
+    PlayList = shuffledQueue(SourceList, [this] { return m_random->next(); });
+    misses = 0;
+    hits = 0;
+    NextPhrase();
+}
+
+void Form1::NextPhrase()
+{
+    ShowPhrase(PlayList.value(0));
+}
+
+void Form1::ShowPhrase(const QString &phrase)
+{
+    m_panel->clear();
+    ClearBoard();
+    const QStringList captions = boardCaptions(phrase);
+    std::vector<TileBox> boxes;
+    boxes.reserve(std::size_t(captions.size()));
+    for (qsizetype i = 0; i < captions.size(); ++i) {
+        CaptionLabel *tile = Letter[std::size_t(i)];
+        tile->setCaption(captions[i]);
+        boxes.push_back({float(tile->width() * TwipsPerPixel), float(tile->height() * TwipsPerPixel)});
+    }
+    const std::vector<TilePlace> places = flowTiles(boxes, outerWidthTwips());
+    for (std::size_t i = 0; i < places.size(); ++i) {
+        Letter[i]->move(pixels(places[i].left), pixels(places[i].top));
+        Letter[i]->show();
+    }
+}
+
+void Form1::ClearBoard()
+{
+    for (CaptionLabel *tile : Letter) {
+        tile->setCaption(QString());
+        tile->hide();
+        tile->setPointSize(NormalTilePoints);
+        tile->setTextColour(colourOf(PlainText));
+    }
+}
+
+void Form1::showHelp()
+{
+    ClearBoard();
+    m_panel->clear();
+    ReportLabel->setCaption(QString());
+    printLines(Messages::help());
+}
+
+void Form1::showCredits()
+{
+    ClearBoard();
+    m_panel->clear();
+    ReportLabel->setCaption(QString());
+    printLines(Messages::credits());
+}
+
+void Form1::letterClicked(int index)
+{
+    Letter[std::size_t(selectedTile)]->setTextColour(colourOf(PlainText));
+    CaptionLabel *tile = Letter[std::size_t(index)];
+    tile->setTextColour(colourOf(SelectedText));
+    selectedTile = qint16(index);
+    tile->setCaption(Tilde(tile->caption()));
+}
+
+void Form1::letterHovered(int index)
+{
+    Letter[std::size_t(hoveredTile)]->setPointSize(NormalTilePoints);
+    CaptionLabel *tile = Letter[std::size_t(index)];
+    tile->setPointSize(HoverTilePoints);
+    tile->raise();
+    hoveredTile = qint16(index);
+}
+
+void Form1::submitAnswer()
+{
+    CheckAnswer();
+    ShowReport();
+}
+
+void Form1::CheckAnswer()
+{
+    if (PlayList.isEmpty()) {
+        m_panel->clear();
+        printLines(Messages::startPrompt());
+        return;
+    }
+    // The answer runs from tile 0 up to the first hidden tile above it; a phrase that
+    // fills every tile ends at the last tile.
+    int end = 1;
+    while (end < TileCount && !Letter[std::size_t(end)]->isHidden())
+        ++end;
+    const int last = std::min(end, TileCount - 1);
+    QString answer;
+    for (int i = 0; i <= last; ++i)
+        answer += Letter[std::size_t(i)]->caption();
+
+    if (isCorrectAnswer(answer, PlayList.first(), end == TileCount, MaxPhraseTiles)) {
+        hits = hits.value_or(0) + 1;
+        PlayList.removeFirst();
+        NextPhrase();
+    } else {
+        misses = addMiss(misses);
+        for (int i = 0; i <= last; ++i)
+            Letter[std::size_t(i)]->setTextColour(colourOf(WrongAnswerText));
+    }
+}
+
+void Form1::ShowReport()
+{
+    const quint64 hitCount = hits.value_or(0);
+    const quint64 attempts = hitCount + quint64(misses);
+    if (attempts == 0)
+        return;
+    const double score = scorePercent(hitCount, attempts);
+    ReportLabel->setCaption(reportCaption(hitCount, quint64(misses)));
+    ReportLabel->setTextColour(colourOf(reportColour(score)));
+
+    // Low in the window, lower as the window stands lower on the screen, but never
+    // below the window's inner area, where the player could not see it.
+    const QRect frame = frameGeometry();
+    const double topTwips = (frame.height() + frame.top()) * TwipsPerPixel * 85 / 100;
+    const int lowest = std::max(0, m_panel->height() - ReportLabel->height());
+    const int top = std::clamp(pixels(topTwips), 0, lowest);
+    const double leftTwips = frame.width() * TwipsPerPixel / 2 - ReportLabel->width() * TwipsPerPixel / 2;
+    ReportLabel->move(pixels(leftTwips), top);
+}

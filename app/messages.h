@@ -1,0 +1,18 @@
+#ifndef MESSAGES_H
+#define MESSAGES_H
+
+#include <QStringList>
+
+// What the program says on its text panel, one item a line; an empty item is an
+// empty line. Every line of text begins with one space, the panel's left margin.
+namespace Messages {
+
+QStringList help();
+QStringList credits();
+QStringList loadReport(qsizetype phraseCount);
+QStringList loadWarning();
+QStringList startPrompt();
+
+} // namespace Messages
+
+#endif

@@ -1,0 +1,35 @@
+#include "startup.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QFontDatabase>
+#include <QScreen>
+#include <QWidget>
+
+namespace {
+
+void substituteFace(const QString &face, const QStringList &substitutes)
+{
+    if (!QFontDatabase::hasFamily(face))
+        QFont::insertSubstitutions(face, substitutes);
+}
+
+} // namespace
+
+void prepareApplication(QApplication &app)
+{
+    app.setApplicationName(QStringLiteral("Acutrix"));
+    app.setDesktopFileName(QStringLiteral("io.github.acutrix.Acutrix"));
+    substituteFace(QStringLiteral("MS Sans Serif"), {QStringLiteral("DejaVu Sans")});
+    substituteFace(QStringLiteral("Verdana"), {QStringLiteral("DejaVu Sans")});
+    substituteFace(QStringLiteral("Arial Rounded MT Bold"),
+                   {QStringLiteral("Comfortaa"), QStringLiteral("Quicksand"), QStringLiteral("DejaVu Sans")});
+}
+
+void showMainWindow(QWidget &window)
+{
+    if (QScreen *screen = window.screen())
+        window.setGeometry(screen->availableGeometry());
+    window.showMaximized();
+    window.activateWindow();
+}

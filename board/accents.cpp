@@ -1,0 +1,51 @@
+#include "accents.h"
+
+#include <array>
+#include <utility>
+
+namespace {
+
+// Plain vowel, accented vowel; the order is the order of comparison.
+constexpr std::array<std::pair<char16_t, char16_t>, 10> accentPairs = {{
+    {u'a', u'\u00E1'}, {u'e', u'\u00E9'}, {u'i', u'\u00ED'}, {u'o', u'\u00F3'}, {u'u', u'\u00FA'},
+    {u'A', u'\u00C1'}, {u'E', u'\u00C9'}, {u'I', u'\u00CD'}, {u'O', u'\u00D3'}, {u'U', u'\u00DA'},
+}};
+
+} // namespace
+
+QStringView trimSpaces(QStringView text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text[begin] == u' ')
+        ++begin;
+    while (end > begin && text[end - 1] == u' ')
+        --end;
+    return text.sliced(begin, end - begin);
+}
+
+QString NOTilde(const QString &caption)
+{
+    const QStringView key = trimSpaces(caption);
+    if (key.size() == 1) {
+        for (const auto &[plain, accented] : accentPairs) {
+            if (key[0] == accented)
+                return QString(QChar(plain));
+        }
+    }
+    return caption;
+}
+
+QString Tilde(const QString &caption)
+{
+    const QStringView key = trimSpaces(caption);
+    if (key.size() == 1) {
+        for (const auto &[plain, accented] : accentPairs) {
+            if (key[0] == plain)
+                return QString(QChar(accented));
+            if (key[0] == accented)
+                return QString(QChar(plain));
+        }
+    }
+    return caption;
+}

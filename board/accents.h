@@ -1,0 +1,19 @@
+#ifndef ACCENTS_H
+#define ACCENTS_H
+
+#include <QString>
+
+// Both functions look at the caption of one tile with its spaces (U+0020 only) trimmed.
+// A key that is one vowel of the accent pairs comes back as its partner, a single
+// character; anything else comes back exactly as it was given, spaces included.
+
+// Strips the acute accent: "á" gives "a"; a plain vowel is returned as it is.
+QString NOTilde(const QString &caption);
+
+// Toggles the acute accent: "a" gives "á" and "á" gives "a".
+QString Tilde(const QString &caption);
+
+// Removes U+0020 at both ends and nothing else (tabs and other white space stay).
+QStringView trimSpaces(QStringView text);
+
+#endif

@@ -1,0 +1,44 @@
+#include "boardlayout.h"
+
+#include "accents.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr float FirstRowTop = 400;
+constexpr float RowIndent = 100;
+constexpr float TileGap = 50;
+constexpr float RowGap = 20;
+
+} // namespace
+
+QStringList boardCaptions(const QString &phrase)
+{
+    const qsizetype shown = std::min<qsizetype>(phrase.size(), MaxPhraseTiles);
+    QStringList captions;
+    captions.reserve(shown + 1);
+    captions.append(QString());
+    for (qsizetype i = 0; i < shown; ++i)
+        captions.append(NOTilde(QString(phrase[i])));
+    return captions;
+}
+
+std::vector<TilePlace> flowTiles(std::span<const TileBox> tiles, float outerWidth)
+{
+    const float limit = outerWidth * 97.0f / 100.0f;
+    std::vector<TilePlace> places;
+    places.reserve(tiles.size());
+    float x = 0;
+    float y = FirstRowTop;
+    for (const TileBox &tile : tiles) {
+        const TilePlace place{x, y};
+        places.push_back(place);
+        x = place.left + tile.width + TileGap;
+        if (x + tile.width >= limit) {
+            x = RowIndent;
+            y = place.top + tile.height + RowGap;
+        }
+    }
+    return places;
+}

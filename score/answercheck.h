@@ -1,0 +1,17 @@
+#ifndef ANSWERCHECK_H
+#define ANSWERCHECK_H
+
+#include <QString>
+#include <QtGlobal>
+
+// Whether the answer read off the tiles is the phrase at the head of the queue: the
+// same 16-bit characters, with nothing trimmed and no locale rules. When the phrase
+// fills every tile, so that no hidden tile ends the answer, the answer is compared
+// with the part of the phrase that the tiles can show.
+bool isCorrectAnswer(const QString &answer, const QString &phrase, bool boardFull,
+                     qsizetype tileCharacters);
+
+// One more miss, stopping at the largest 16-bit count instead of wrapping.
+qint16 addMiss(qint16 misses);
+
+#endif
