@@ -11,7 +11,6 @@ CaptionLabel::CaptionLabel(const QFont &font, int emptyWidth, QWidget *parent)
     , m_metrics(&CaptionMetrics::of(font))
     , m_emptyWidth(emptyWidth)
 {
-    setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     fitToCaption();
 }
@@ -59,10 +58,12 @@ void CaptionLabel::fitToCaption()
 
 void CaptionLabel::paintEvent(QPaintEvent *)
 {
-    QPainter painter(this);
-    painter.fillRect(rect(), m_backgroundColour);
+    // An empty label stands in the window's own colour anyway; leaving it unpainted keeps
+    // it from hiding the text printed on the window behind it.
     if (m_caption.isEmpty())
         return;
+    QPainter painter(this);
+    painter.fillRect(rect(), m_backgroundColour);
     painter.setFont(m_font);
     painter.setPen(m_textColour);
     painter.drawText(0, m_metrics->ascent(), m_caption);

@@ -7,8 +7,9 @@
 
 class CaptionMetrics;
 
-// An opaque label that sizes itself to its caption, growing to the right and downwards
-// from its top-left corner. The letter tiles and the score report are such labels.
+// A label that sizes itself to its caption, growing to the right and downwards from its
+// top-left corner, and paints its whole rectangle while it has a caption. The letter
+// tiles and the score report are such labels.
 // It keeps every mouse press to itself, so nothing on it reaches the window: a click
 // (press and release on it) raises clicked(), a double-click counts as that one click,
 // and every mouse move over it raises hovered().

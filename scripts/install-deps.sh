@@ -7,6 +7,7 @@ packages=(
     cmake g++ make
     qt6-base-dev libgl-dev
     fonts-dejavu-core fonts-comfortaa
+    desktop-file-utils appstream dpkg-dev file
 )
 packages+=("$@")
 
