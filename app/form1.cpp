@@ -41,6 +41,34 @@ QColor colourOf(BgrColour colour)
     return QColor(rgb.red, rgb.green, rgb.blue);
 }
 
+// Holds back the repaints of a widget and its children while many of them change at
+// once. Every tile hidden, moved or resized would otherwise add its own rectangle to the
+// window's dirty region, which grows slower to merge with each one; the widget is
+// repainted whole when the hold ends instead. A hold inside another leaves the repaint
+// to the outer one.
+class RepaintHold
+{
+public:
+    explicit RepaintHold(QWidget *widget)
+        : m_widget(widget)
+        , m_holding(widget->updatesEnabled())
+    {
+        if (m_holding)
+            m_widget->setUpdatesEnabled(false);
+    }
+    ~RepaintHold()
+    {
+        if (m_holding)
+            m_widget->setUpdatesEnabled(true);
+    }
+    RepaintHold(const RepaintHold &) = delete;
+    RepaintHold &operator=(const RepaintHold &) = delete;
+
+private:
+    QWidget *m_widget;
+    bool m_holding;
+};
+
 } // namespace
 
 Form1::Form1(std::unique_ptr<RandomSource> random, std::function<float()> timeOfDay,
@@ -191,6 +219,7 @@ void Form1::NextPhrase()
 
 void Form1::ShowPhrase(const QString &phrase)
 {
+    const RepaintHold hold(m_panel);
     m_panel->clear();
     ClearBoard();
     const QStringList captions = boardCaptions(phrase);
@@ -210,6 +239,7 @@ void Form1::ShowPhrase(const QString &phrase)
 
 void Form1::ClearBoard()
 {
+    const RepaintHold hold(m_panel);
     for (CaptionLabel *tile : Letter) {
         tile->setCaption(QString());
         tile->hide();

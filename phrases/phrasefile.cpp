@@ -20,14 +20,73 @@ constexpr std::array<char16_t, 32> windows1252High = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
+// Each byte as Windows-1252 reads it; the five bytes it leaves undefined keep their own value.
+constexpr std::array<char16_t, 256> windows1252 = [] {
+    std::array<char16_t, 256> table{};
+    for (std::size_t byte = 0; byte < table.size(); ++byte)
+        table[byte] = char16_t(byte);
+    for (std::size_t byte = 0x80; byte <= 0x9F; ++byte)
+        table[byte] = windows1252High[byte - 0x80];
+    return table;
+}();
+
 bool isAscii(QByteArrayView bytes)
 {
     return std::all_of(bytes.begin(), bytes.end(), [](char c) { return (uchar(c) & 0x80) == 0; });
 }
 
+constexpr char utf8ByteOrderMark[] = "\xEF\xBB\xBF";
+
+// One line of a UTF-8 file whose own byte-order mark is gone already.
+QString decodeUtf8Line(QByteArrayView line)
+{
+    // QString::fromUtf8 drops a mark that starts its input, but one that starts a line
+    // is a character of the phrase: the decoder below keeps it.
+    if (!line.startsWith(utf8ByteOrderMark))
+        return QString::fromUtf8(line);
+    QStringDecoder decoder(QStringDecoder::Utf8,
+                           QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    return decoder.decode(line);
+}
+
+// Whether Slim would change the line: a space at either end, or two in a row.
+bool hasSpacesToFold(QByteArrayView line)
+{
+    if (line.startsWith(' ') || line.endsWith(' '))
+        return true;
+    return std::adjacent_find(line.begin(), line.end(),
+                              [](char a, char b) { return a == ' ' && b == ' '; })
+        != line.end();
+}
+
+// Calls handleLine(view) for each line of the text, without its line end. A line ends at
+// CR LF, at LF or at CR; a line end at the very end adds no line.
+template <typename View, typename Function>
+void forEachLine(View text, Function handleLine)
+{
+    const qsizetype size = text.size();
+    qsizetype lineStart = 0;
+    while (lineStart < size) {
+        qsizetype lineEnd = lineStart;
+        while (lineEnd < size && text[lineEnd] != u'\r' && text[lineEnd] != u'\n')
+            ++lineEnd;
+        handleLine(text.sliced(lineStart, lineEnd - lineStart));
+        lineStart = lineEnd + 1;
+        if (lineEnd + 1 < size && text[lineEnd] == u'\r' && text[lineEnd + 1] == u'\n')
+            ++lineStart;
+    }
+}
+
 std::optional<QString> decodeStrictUtf8(QByteArrayView bytes)
 {
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    // Checked first, which is quick, so that a Windows-1252 file is not decoded twice.
+    if (!bytes.isValidUtf8())
+        return std::nullopt;
+    // The decoder keeps the mark, so that exactly one is dropped below: without
+    // ConvertInitialBom it drops one itself, and a second U+FEFF, a character of the
+    // first phrase, would go too.
+    QStringDecoder decoder(QStringDecoder::Utf8,
+                           QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     QString text = decoder.decode(bytes);
     if (decoder.hasError())
         return std::nullopt;
@@ -42,10 +101,8 @@ QString decodeWindows1252(QByteArrayView bytes)
 {
     QString text(bytes.size(), Qt::Uninitialized);
     char16_t *out = reinterpret_cast<char16_t *>(text.data());
-    for (const char c : bytes) {
-        const uchar byte = uchar(c);
-        *out++ = (byte >= 0x80 && byte <= 0x9F) ? windows1252High[byte - 0x80] : char16_t(byte);
-    }
+    for (const char c : bytes)
+        *out++ = windows1252[uchar(c)];
     return text;
 }
 
@@ -61,25 +118,32 @@ QString decodePhraseText(QByteArrayView bytes)
 QStringList phrasesFromText(QStringView text)
 {
     QStringList phrases;
-    const qsizetype size = text.size();
-    qsizetype lineStart = 0;
-    while (lineStart < size) {
-        qsizetype lineEnd = lineStart;
-        while (lineEnd < size && text[lineEnd] != u'\r' && text[lineEnd] != u'\n')
-            ++lineEnd;
-        QString phrase = Slim(text.sliced(lineStart, lineEnd - lineStart));
+    forEachLine(text, [&phrases](QStringView line) {
+        QString phrase = Slim(line);
         if (!phrase.isEmpty())
             phrases.append(std::move(phrase));
-        lineStart = lineEnd + 1;
-        if (lineEnd + 1 < size && text[lineEnd] == u'\r' && text[lineEnd + 1] == u'\n')
-            ++lineStart;
-    }
+    });
     return phrases;
 }
 
 QStringList parsePhrases(QByteArrayView bytes)
 {
-    return phrasesFromText(decodePhraseText(bytes));
+    // The phrases of decodePhraseText followed by phrasesFromText, decoded a line at a
+    // time so that a large file is not held a second time as one whole text. Line ends
+    // and spaces are bytes of their own in both encodings, never part of a character.
+    const bool utf8 = !isAscii(bytes) && bytes.isValidUtf8();
+    if (utf8 && bytes.startsWith(utf8ByteOrderMark))
+        bytes = bytes.sliced(3);
+    QStringList phrases;
+    forEachLine(bytes, [&](QByteArrayView line) {
+        QString phrase = utf8 ? decodeUtf8Line(line) : decodeWindows1252(line);
+        // Most lines have no spaces to fold, and are kept as decoded.
+        if (hasSpacesToFold(line))
+            phrase = Slim(phrase);
+        if (!phrase.isEmpty())
+            phrases.append(std::move(phrase));
+    });
+    return phrases;
 }
 
 QString locatePhraseFile(const QString &folder)

@@ -10,12 +10,16 @@ QString Slim(QStringView text)
         --end;
 
     // text[begin] is never a space, so every i > begin below has a neighbour to look at.
-    QString slim;
-    slim.reserve(end - begin);
+    // The characters are written straight into a buffer of the largest size the result
+    // can have: a file holds many phrases, and appending one character at a time checks
+    // the capacity for each.
+    QString slim(end - begin, Qt::Uninitialized);
+    QChar *out = slim.data();
     for (qsizetype i = begin; i < end; ++i) {
         if (text[i] == u' ' && text[i - 1] == u' ')
             continue;
-        slim.append(text[i]);
+        *out++ = text[i];
     }
+    slim.truncate(out - slim.constData());
     return slim;
 }
