@@ -1,7 +1,16 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test.
+# Installs what is missing, builds, and runs every test; then builds the program and its
+# tests again with AddressSanitizer and UndefinedBehaviorSanitizer and runs them there.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
+# clang and its runtime libraries build the phrase file fuzz target (libFuzzer).
+scripts/install-deps.sh clang libclang-rt-14-dev
 scripts/build.sh
 ctest --test-dir "${BUILD_DIR:-build}" --output-on-failure -j"$(nproc)"
+
+# Any report of either sanitizer, a leak included, stops the test and fails the run.
+sanitized="${SANITIZE_BUILD_DIR:-build-asan}"
+BUILD_DIR="$sanitized" scripts/build.sh -DACUTRIX_SANITIZE=ON
+ASAN_OPTIONS=halt_on_error=1:abort_on_error=1:detect_leaks=1 \
+UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+    ctest --test-dir "$sanitized" --output-on-failure -j"$(nproc)"
