@@ -3,7 +3,6 @@
 // Builds with any compiler, so these inputs are checked in every build, the sanitizer
 // build included, also where libFuzzer is not available.
 
-#include <QByteArray>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -18,23 +17,17 @@ int main(int argc, char *argv[])
     int replayed = 0;
     for (int a = 1; a < argc; ++a) {
         const QFileInfo named(QString::fromLocal8Bit(argv[a]));
-        QStringList paths;
-        if (named.isDir()) {
-            for (const QFileInfo &entry : QDir(named.filePath()).entryInfoList(QDir::Files, QDir::Name))
-                paths.append(entry.filePath());
-        } else {
-            paths.append(named.filePath());
-        }
-        for (const QString &path : paths) {
-            QFile file(path);
+        const QFileInfoList files = named.isDir() ? QDir(named.filePath()).entryInfoList(QDir::Files, QDir::Name)
+                                                  : QFileInfoList{named};
+        for (const QFileInfo &info : files) {
+            QFile file(info.filePath());
             if (!file.open(QIODevice::ReadOnly)) {
-                std::fprintf(stderr, "cannot read %s\n", qPrintable(path));
+                std::fprintf(stderr, "cannot read %s\n", qPrintable(file.fileName()));
                 return 1;
             }
             const QByteArray bytes = file.readAll();
-            std::fprintf(stderr, "%s (%lld bytes)\n", qPrintable(path), static_cast<long long>(bytes.size()));
-            LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t *>(bytes.constData()),
-                                   std::size_t(bytes.size()));
+            std::fprintf(stderr, "%s (%lld bytes)\n", qPrintable(file.fileName()), static_cast<long long>(bytes.size()));
+            LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t *>(bytes.constData()), std::size_t(bytes.size()));
             ++replayed;
         }
     }
