@@ -1,24 +1,21 @@
 #include "slim.h"
 
+#include "accents.h"
+
 QString Slim(QStringView text)
 {
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text[begin] == u' ')
-        ++begin;
-    while (end > begin && text[end - 1] == u' ')
-        --end;
+    const QStringView trimmed = trimSpaces(text);
 
-    // text[begin] is never a space, so every i > begin below has a neighbour to look at.
+    // trimmed[0] is never a space, so every i > 0 below has a neighbour to look at.
     // The characters are written straight into a buffer of the largest size the result
     // can have: a file holds many phrases, and appending one character at a time checks
     // the capacity for each.
-    QString slim(end - begin, Qt::Uninitialized);
+    QString slim(trimmed.size(), Qt::Uninitialized);
     QChar *out = slim.data();
-    for (qsizetype i = begin; i < end; ++i) {
-        if (text[i] == u' ' && text[i - 1] == u' ')
+    for (qsizetype i = 0; i < trimmed.size(); ++i) {
+        if (trimmed[i] == u' ' && trimmed[i - 1] == u' ')
             continue;
-        *out++ = text[i];
+        *out++ = trimmed[i];
     }
     slim.truncate(out - slim.constData());
     return slim;
