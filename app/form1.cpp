@@ -250,18 +250,21 @@ void Form1::ClearBoard()
 
 void Form1::showHelp()
 {
-    ClearBoard();
-    m_panel->clear();
-    ReportLabel->setCaption(QString());
-    printLines(Messages::help());
+    showMessage(Messages::help());
 }
 
 void Form1::showCredits()
 {
+    showMessage(Messages::credits());
+}
+
+void Form1::showMessage(const QStringList &lines)
+{
+    // The board and the score report make way; the game's state stays as it is.
     ClearBoard();
     m_panel->clear();
     ReportLabel->setCaption(QString());
-    printLines(Messages::credits());
+    printLines(lines);
 }
 
 void Form1::letterClicked(int index)

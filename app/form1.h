@@ -68,6 +68,7 @@ private:
     void createMenu();
     void createControls();
     void printLines(const QStringList &lines);
+    void showMessage(const QStringList &lines);
     float outerWidthTwips() const;
 
     TextPanel *m_panel;
