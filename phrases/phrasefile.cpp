@@ -59,40 +59,22 @@ bool hasSpacesToFold(QByteArrayView line)
         != line.end();
 }
 
-// Calls handleLine(view) for each line of the text, without its line end. A line ends at
+// Calls handleLine(view) for each line of the bytes, without its line end. A line ends at
 // CR LF, at LF or at CR; a line end at the very end adds no line.
-template <typename View, typename Function>
-void forEachLine(View text, Function handleLine)
+template <typename Function>
+void forEachLine(QByteArrayView text, Function handleLine)
 {
     const qsizetype size = text.size();
     qsizetype lineStart = 0;
     while (lineStart < size) {
         qsizetype lineEnd = lineStart;
-        while (lineEnd < size && text[lineEnd] != u'\r' && text[lineEnd] != u'\n')
+        while (lineEnd < size && text[lineEnd] != '\r' && text[lineEnd] != '\n')
             ++lineEnd;
         handleLine(text.sliced(lineStart, lineEnd - lineStart));
         lineStart = lineEnd + 1;
-        if (lineEnd + 1 < size && text[lineEnd] == u'\r' && text[lineEnd + 1] == u'\n')
+        if (lineEnd + 1 < size && text[lineEnd] == '\r' && text[lineEnd + 1] == '\n')
             ++lineStart;
     }
-}
-
-std::optional<QString> decodeStrictUtf8(QByteArrayView bytes)
-{
-    // Checked first, which is quick, so that a Windows-1252 file is not decoded twice.
-    if (!bytes.isValidUtf8())
-        return std::nullopt;
-    // The decoder keeps the mark, so that exactly one is dropped below: without
-    // ConvertInitialBom it drops one itself, and a second U+FEFF, a character of the
-    // first phrase, would go too.
-    QStringDecoder decoder(QStringDecoder::Utf8,
-                           QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
-    QString text = decoder.decode(bytes);
-    if (decoder.hasError())
-        return std::nullopt;
-    if (text.startsWith(QChar(0xFEFF)))
-        text.remove(0, 1);
-    return text;
 }
 
 } // namespace
@@ -106,31 +88,11 @@ QString decodeWindows1252(QByteArrayView bytes)
     return text;
 }
 
-QString decodePhraseText(QByteArrayView bytes)
-{
-    if (!isAscii(bytes)) {
-        if (std::optional<QString> utf8 = decodeStrictUtf8(bytes))
-            return *utf8;
-    }
-    return decodeWindows1252(bytes);
-}
-
-QStringList phrasesFromText(QStringView text)
-{
-    QStringList phrases;
-    forEachLine(text, [&phrases](QStringView line) {
-        QString phrase = Slim(line);
-        if (!phrase.isEmpty())
-            phrases.append(std::move(phrase));
-    });
-    return phrases;
-}
-
 QStringList parsePhrases(QByteArrayView bytes)
 {
-    // The phrases of decodePhraseText followed by phrasesFromText, decoded a line at a
-    // time so that a large file is not held a second time as one whole text. Line ends
-    // and spaces are bytes of their own in both encodings, never part of a character.
+    // Decoded a line at a time, so that a large file is not held a second time as one
+    // whole text. Line ends and spaces are bytes of their own in both encodings, never
+    // part of a character.
     const bool utf8 = !isAscii(bytes) && bytes.isValidUtf8();
     if (utf8 && bytes.startsWith(utf8ByteOrderMark))
         bytes = bytes.sliced(3);

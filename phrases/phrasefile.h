@@ -5,7 +5,6 @@
 #include <QByteArrayView>
 #include <QString>
 #include <QStringList>
-#include <QStringView>
 
 #include <optional>
 
@@ -14,19 +13,15 @@ inline constexpr char PhraseFileName[] = "Tilde.txt";
 // Larger files are refused rather than read into memory.
 inline constexpr qint64 MaxPhraseFileBytes = 64 * 1024 * 1024;
 
-// Text editors on Linux save UTF-8, older phrase files are Windows-1252. The bytes are
-// read as UTF-8 when they are valid UTF-8 and hold at least one multi-byte sequence (a
-// leading byte-order mark is dropped), and as Windows-1252 otherwise.
-QString decodePhraseText(QByteArrayView bytes);
-
 // Windows-1252, byte by byte; the five bytes it leaves undefined keep their own value.
 QString decodeWindows1252(QByteArrayView bytes);
 
-// Splits at CR, CR LF and LF, folds each line with Slim and keeps the lines that are
-// not empty, in file order. A line end at the very end adds no line.
-QStringList phrasesFromText(QStringView text);
-
-// decodePhraseText followed by phrasesFromText.
+// The phrases of a phrase file's bytes. Text editors on Linux save UTF-8, older phrase
+// files are Windows-1252: the bytes are read as UTF-8 when they are valid UTF-8 and hold
+// at least one multi-byte sequence (a leading byte-order mark is dropped), and as
+// Windows-1252 otherwise. Lines end at CR, CR LF and LF; each is folded with Slim, and
+// the lines that are not empty are kept in file order. A line end at the very end adds
+// no line.
 QStringList parsePhrases(QByteArrayView bytes);
 
 // The path of the phrase file in a folder: "Tilde.txt" itself when anything has that
