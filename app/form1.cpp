@@ -329,12 +329,13 @@ void Form1::ShowReport()
     ReportLabel->setCaption(reportCaption(hitCount, quint64(misses)));
     ReportLabel->setTextColour(colourOf(reportColour(score)));
 
-    // Low in the window, lower as the window stands lower on the screen, but never
-    // below the window's inner area, where the player could not see it.
+    // Low in the window, lower as the window stands lower on the screen, and centred
+    // on the window's width; but never outside the window's inner area, where the
+    // player could not read it. A report wider than the window starts at its left edge.
     const QRect frame = frameGeometry();
     const double topTwips = (frame.height() + frame.top()) * TwipsPerPixel * 85 / 100;
-    const int lowest = std::max(0, m_panel->height() - ReportLabel->height());
-    const int top = std::clamp(pixels(topTwips), 0, lowest);
     const double leftTwips = frame.width() * TwipsPerPixel / 2 - ReportLabel->width() * TwipsPerPixel / 2;
-    ReportLabel->move(pixels(leftTwips), top);
+    const int lowest = std::max(0, m_panel->height() - ReportLabel->height());
+    const int rightmost = std::max(0, m_panel->width() - ReportLabel->width());
+    ReportLabel->move(std::clamp(pixels(leftTwips), 0, rightmost), std::clamp(pixels(topTwips), 0, lowest));
 }

@@ -25,14 +25,14 @@ QStringList credits()
 {
     return {
         QString(),
-        QStringLiteral(" Acutrix, a quiz for practising the written acute accent."),
+        QStringLiteral(" Acutrix, the acute accent quiz."),
         QString(),
         QStringLiteral(" Written by the Acutrix developers."),
         QString(),
-        QStringLiteral(" Built with C++ and Qt; letters in Comfortaa and DejaVu Sans."),
+        QStringLiteral(" Made with C++, Qt and Comfortaa."),
         QString(),
-        QStringLiteral(" Free to use in classrooms and at home."),
-        QStringLiteral(" Thanks to every teacher who writes a phrase file."),
+        QStringLiteral(" Free software: GNU GPL 3 or later."),
+        QStringLiteral(" Thanks to every teacher!"),
     };
 }
 

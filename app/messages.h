@@ -4,7 +4,8 @@
 #include <QStringList>
 
 // What the program says on its text panel, one item a line; an empty item is an
-// empty line. Every line of text begins with one space, the panel's left margin.
+// empty line. Every line of text begins with one space, the panel's left margin. The
+// lines we word ourselves (the credits) fit the window's designed width, 792 pixels.
 namespace Messages {
 
 QStringList help();

@@ -14,12 +14,23 @@ void substituteFace(const QString &face, const QStringList &substitutes)
         QFont::insertSubstitutions(face, substitutes);
 }
 
+char defaultProgramName[] = "acutrix";
+
+ProgramNameOnly programName(int argc, char *argv[])
+{
+    ProgramNameOnly only;
+    only.argv[0] = argc > 0 && argv[0] ? argv[0] : defaultProgramName;
+    return only;
+}
+
 } // namespace
 
-void prepareApplication(QApplication &app)
+AcutrixApplication::AcutrixApplication(int commandArgc, char *commandArgv[])
+    : ProgramNameOnly(programName(commandArgc, commandArgv))
+    , QApplication(ProgramNameOnly::argc, ProgramNameOnly::argv)
 {
-    app.setApplicationName(QStringLiteral("Acutrix"));
-    app.setDesktopFileName(QStringLiteral("io.github.acutrix.Acutrix"));
+    setApplicationName(QStringLiteral("Acutrix"));
+    setDesktopFileName(QStringLiteral("io.github.acutrix.Acutrix"));
     substituteFace(QStringLiteral("MS Sans Serif"), {QStringLiteral("DejaVu Sans")});
     substituteFace(QStringLiteral("Verdana"), {QStringLiteral("DejaVu Sans")});
     substituteFace(QStringLiteral("Arial Rounded MT Bold"),

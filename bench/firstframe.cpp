@@ -68,8 +68,7 @@ protected:
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    prepareApplication(app);
+    AcutrixApplication app(argc, argv);
     Form1 window(std::make_unique<MersenneRandom>(), secondsSinceMidnight);
     FirstFrame firstFrame;
     window.installEventFilter(&firstFrame);

@@ -287,13 +287,14 @@ int main(int argc, char *argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    prepareApplication(app);
+    AcutrixApplication app(argc, argv);
 
     QStringList only;
     int repetitions = 0;
     bool printSamples = false;
-    const QStringList arguments = app.arguments();
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
     for (qsizetype i = 1; i + 1 < arguments.size(); i += 2) {
         if (arguments[i] == QLatin1String("--only"))
             only = arguments[i + 1].split(u',');

@@ -1,10 +1,9 @@
 #include "playqueue.h"
 
 #include "accents.h"
+#include "drawindex.h"
 
-#include <algorithm>
 #include <bit>
-#include <cmath>
 #include <cstdint>
 #include <vector>
 
@@ -75,10 +74,9 @@ QStringList shuffledQueue(const QStringList &source, const std::function<double(
     for (qsizetype i = 0; i < source.size(); ++i) {
         if (trimSpaces(source[i]).isEmpty())
             continue;
-        const double m = double(copied.size());
-        // 0 <= k <= m; the bound only guards against a draw outside [0, 1).
-        const double k = std::floor(draw() * (m + 1.0));
-        gaps.push_back(std::size_t(std::clamp(k, 0.0, m)));
+        // 0 <= k <= m, m being the phrases copied so far.
+        const auto m = std::int64_t(copied.size());
+        gaps.push_back(std::size_t(drawIndex(draw(), m + 1)));
         copied.push_back(i);
     }
 

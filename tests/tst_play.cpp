@@ -157,6 +157,12 @@ void TestPlay::reportStaysInsideTheWindow()
     QVERIFY(label.bottom() < game.form->textPanel()->height());
     // Centred on the window's width.
     QVERIFY(std::abs(label.center().x() - game.form->frameGeometry().width() / 2) <= 1);
+
+    // In a window narrower than the report, it starts at the left edge.
+    game.form->setGeometry(0, 0, 400, 500);
+    game.pressEnter();
+    QVERIFY(game.form->reportLabel()->width() > game.form->textPanel()->width());
+    QCOMPARE(game.form->reportLabel()->x(), 0);
 }
 
 void TestPlay::phraseFillingEveryTileCanBeAnswered()

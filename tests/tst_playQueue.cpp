@@ -16,15 +16,20 @@ struct Draws {
     double operator()() { return values.at(taken++); }
 };
 
-// The insertion done literally: each phrase that is not blank or spaces only goes in at
-// k = floor(r * (m + 1)) of the m phrases copied so far.
-static QStringList insertionReference(const QStringList &source, const std::vector<double> &draws)
+// Every draw here is u * 2^-53 for a whole u, as the program's random source gives them.
+constexpr double Unit = 0x1.0p-53;
+
+// The insertion done literally, with k = floor(u * (m + 1) / 2^53) in integer arithmetic,
+// for each phrase that is not blank or spaces only, m being the phrases copied so far.
+static QStringList insertionReference(const QStringList &source, const std::vector<quint64> &units)
 {
     QStringList queue;
     std::size_t next = 0;
     for (const QString &phrase : source) {
-        if (!QString(phrase).remove(u' ').isEmpty())
-            queue.insert(qsizetype(std::floor(draws.at(next++) * (queue.size() + 1.0))), phrase);
+        if (!QString(phrase).remove(u' ').isEmpty()) {
+            const auto k = (unsigned __int128)(units.at(next++)) * quint64(queue.size() + 1) >> 53;
+            queue.insert(qsizetype(k), phrase);
+        }
     }
     return queue;
 }
@@ -36,32 +41,52 @@ class TestPlayQueue : public QObject
 private slots:
     void matchesPlainInsertion_data()
     {
-        QTest::addColumn<int>("size"); QTest::addColumn<quint64>("seed"); QTest::addColumn<bool>("extremeDraws");
+        QTest::addColumn<int>("size"); QTest::addColumn<quint64>("seed"); QTest::addColumn<QString>("draws");
         for (int size = 0; size <= 300; ++size)
-            QTest::addRow("%d phrases", size) << size << quint64(1000 + size) << false;
-        for (int size : {1, 2, 3, 7, 64, 299, 6000})
-            QTest::addRow("%d phrases, draws 0 and just under 1", size) << size << quint64(size) << true;
+            QTest::addRow("%d phrases", size) << size << quint64(1000 + size) << u"random"_s;
+        for (int size : {1, 2, 3, 7, 64, 299, 6000}) {
+            QTest::addRow("%d phrases, draws 0 and just under 1", size) << size << quint64(size) << u"extreme"_s;
+            QTest::addRow("%d phrases, draws just under a gap", size) << size << quint64(size) << u"boundary"_s;
+        }
         for (int size : {2500, 4099})
             for (quint64 seed : {1u, 2u, 3u})
-                QTest::addRow("%d phrases, seed %llu", size, seed) << size << seed << false;
+                QTest::addRow("%d phrases, seed %llu", size, seed) << size << seed << u"random"_s;
     }
     void matchesPlainInsertion()
     {
-        QFETCH(int, size); QFETCH(quint64, seed); QFETCH(bool, extremeDraws);
+        QFETCH(int, size); QFETCH(quint64, seed); QFETCH(QString, draws);
         std::mt19937_64 engine(seed);
         QStringList source;
-        Draws draws;
+        std::vector<quint64> units;
+        quint64 copied = 0;
         for (int i = 0; i < size; ++i) {
             // Blank, spaces-only and tab-only items among the phrases; some phrases repeat
             // and some carry spaces, which are copied with them.
             source.append(i % 7 == 3 ? QString(i % 3, u' ') : i % 13 == 5 ? u"\t"_s
                           : (i % 5 ? u"phrase %1"_s : u" phrase %1 "_s).arg(i % 50 == 49 ? 0 : i));
-            const double unit = double(engine() >> 11) * 0x1.0p-53; // 53 random bits in [0, 1)
-            draws.values.push_back(!extremeDraws ? unit : unit < 0.5 ? 0.0 : std::nextafter(1.0, 0.0));
+            const quint64 random = engine() >> 11;
+            if (draws == u"extreme")
+                units.push_back(random & 1 ? (quint64(1) << 53) - 1 : 0);
+            else if (draws == u"boundary") // the last u with u / 2^53 below j / (m + 1)
+                units.push_back(quint64((((unsigned __int128)(random % (copied + 1) + 1) << 53) - 1) / (copied + 1)));
+            else
+                units.push_back(random);
+            if (!QString(source.last()).remove(u' ').isEmpty())
+                ++copied;
         }
-        const QStringList expected = insertionReference(source, draws.values);
-        QCOMPARE(shuffledQueue(source, std::ref(draws)), expected);
-        QCOMPARE(draws.taken, std::size_t(expected.size())); // one draw per copied phrase
+        Draws given;
+        for (quint64 u : units)
+            given.values.push_back(double(u) * Unit);
+        const QStringList expected = insertionReference(source, units);
+        QCOMPARE(shuffledQueue(source, std::ref(given)), expected);
+        QCOMPARE(given.taken, std::size_t(expected.size())); // one draw per copied phrase
+    }
+
+    void drawJustBelowTwoThirds()
+    {
+        // 3 * r rounds to 2 in double precision, but its whole part is 1.
+        Draws draws{{0.0, 0.0, 6004799503160661 * Unit}};
+        QCOMPARE(shuffledQueue({u"P1"_s, u"P2"_s, u"P3"_s}, std::ref(draws)), (QStringList{u"P2"_s, u"P3"_s, u"P1"_s}));
     }
 
     void drawsZeroOneZeroGiveThirdFirstSecond()

@@ -5,6 +5,7 @@
 #include "messages.h"
 
 #include "backgroundpalette.h"
+#include "startup.h"
 
 #include <QAction>
 #include <QMenuBar>
@@ -25,6 +26,8 @@ private slots:
     void enterAndBackgroundDoubleClickSubmit();
     void otherKeysChangeNothing();
     void doubleClicksOnLabelsDoNotSubmit();
+    void toolkitOptionsDoNotReachTheWindow();
+    void creditsFitTheDesignedWidth();
 };
 
 void TestWindow::startsWithItsControlsIdle()
@@ -237,5 +240,42 @@ void TestWindow::doubleClicksOnLabelsDoNotSubmit()
     QCOMPARE(game.form->missCount(), qint16(1));
 }
 
-QTEST_MAIN(TestWindow)
+void TestWindow::toolkitOptionsDoNotReachTheWindow()
+{
+    // The application was made from a command line with -reverse (see main below).
+    GameWindow game(QByteArray("uno\r\n"));
+    game.show();
+    QCOMPARE(game.form->layoutDirection(), Qt::LeftToRight);
+    const QMenuBar *bar = game.form->menuBar();
+    const int start = bar->actionGeometry(game.form->startAction()).x();
+    const int help = bar->actionGeometry(game.form->helpAction()).x();
+    const int credits = bar->actionGeometry(game.form->creditsAction()).x();
+    QVERIFY(start < help && help < credits);
+    QCOMPARE(game.form->styleSheet(), QString());
+    QCOMPARE(qApp->styleSheet(), QString());
+}
+
+void TestWindow::creditsFitTheDesignedWidth()
+{
+    GameWindow game(QByteArray("uno\r\n"));
+    game.show();
+    game.form->creditsAction()->trigger();
+    const QFontMetrics metrics(game.form->textPanel()->font());
+    int widest = 0;
+    for (const QString &line : game.panelLines())
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    QVERIFY2(widest <= 792, qPrintable(QString::number(widest)));
+}
+
+// The application is made as the program makes it, from a command line full of toolkit
+// options; the test's own options go to the test runner.
+int main(int argc, char *argv[])
+{
+    char reverse[] = "-reverse", stylesheet[] = "-stylesheet", sheet[] = "QWidget { color: red }";
+    char *programArgv[] = {argv[0], reverse, stylesheet, sheet, nullptr};
+    AcutrixApplication app(4, programArgv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    TestWindow test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_window.moc"
