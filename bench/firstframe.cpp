@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Acutrix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Starts the window exactly as the program's main does and prints the time from the
 // start of this process to the window's first painted frame, in microseconds:
 //   FIRSTFRAME|<microseconds>

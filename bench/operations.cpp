@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Acutrix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Times every operation a player can trigger, on the real window shown offscreen.
 // Each repetition lets the window paint and settle first, outside the timed region, so
 // a figure is the operation itself and never the painting that it causes.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Acutrix developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the benchmarks (Release, in build-bench/), runs every one of them and prints one
 # table: each figure with its median, its spread (lower to upper quartile), its budget
 # and whether it is within budget. Exits non-zero when any figure is over its budget.

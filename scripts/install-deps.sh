@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Acutrix developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the Debian packages Acutrix needs to build, test and run; installs nothing
 # that is already there. Uses sudo only when not run as root.
 set -euo pipefail

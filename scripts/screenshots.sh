@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Acutrix developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Plays Acutrix for real under Xvfb, as a new player would, and saves the screenshots
 # shown in the README:
 #   docs/first-start.png  the first start from the Debian package: the load report of

@@ -1,10 +1,15 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Acutrix developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs what is missing, builds, and runs every test; then builds the program and its
 # tests again with AddressSanitizer and UndefinedBehaviorSanitizer and runs them there.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-# clang and its runtime libraries build the phrase file fuzz target (libFuzzer).
-scripts/install-deps.sh clang libclang-rt-14-dev
+# clang and its runtime libraries build the phrase file fuzz target (libFuzzer); lintian,
+# man-db and reuse check the package, its manual pages and the licensing; hunspell
+# spell-checks the phrase files; cloc measures the tests.
+scripts/install-deps.sh clang libclang-rt-14-dev lintian man-db reuse hunspell hunspell-es cloc
 scripts/build.sh
 ctest --test-dir "${BUILD_DIR:-build}" --output-on-failure -j"$(nproc)"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Acutrix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The accent mapping of one tile caption: NOTilde strips the acute accent, Tilde toggles it.
 #include "accents.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Acutrix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The background colour of a game: one draw r picks number floor(r * 7) + 1 of seven dark
 // colours, the whole part taken on the exact product, as for the play queue's draws.
 #include "backgroundpalette.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Acutrix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Phrase files that are missing, unreadable, not files at all, empty, huge or not text,
 // on the real window: each loads as the phrases its bytes hold or gives the seven
 // warning lines with Start disabled, and the file is left exactly as it was found.

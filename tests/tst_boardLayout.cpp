@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Acutrix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The tiles of a phrase: their captions and the flow of their places on the board.
 #include "boardlayout.h"
 

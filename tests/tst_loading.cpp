@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Acutrix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Loading the phrase file into the window at start-up, and starting a game from it.
 
 #include "gamewindow.h"

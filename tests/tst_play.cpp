@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Acutrix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Playing on the real window: clicks and hovers on tiles, submissions judged against
 // the head of the queue, and the score report they leave behind.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Acutrix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The play queue of a game: the phrases shuffled by random insertion, one draw each.
 #include "playqueue.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Acutrix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Judging an answer and writing the score report line with its band colour.
 #include "answercheck.h"
 #include "scorereport.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Acutrix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A long run of random input on the real offscreen window, from a fixed seed: clicks,
 // double-clicks and moves on shown and hidden tiles, on the report and the background,
 // key presses of every kind, Start, Help, Credits and resizes. Mouse and key events go

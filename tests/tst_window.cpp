@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Acutrix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window as a whole: its controls at start-up, the seeding and the background at
 // Load, loading once, the text panel with Help and Credits, and which events submit.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Acutrix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Fuzz target over the whole way from the bytes of a phrase file to the phrases and
 // their count: the choice between UTF-8 and Windows-1252, the three line ends, Slim and
 // the count line of the load report. The result is checked against a plain reference

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Acutrix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Runs the phrase file fuzz target once on every file named on the command line, or held
 // in a folder named there: the seed corpus and the inputs of faults found by fuzzing.
 // Builds with any compiler, so these inputs are checked in every build, the sanitizer
