@@ -1,118 +1,129 @@
 // SPDX-FileCopyrightText: 2026 The Acutrix developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Reading the phrase file: finding it, decoding its bytes, splitting and folding its lines.
+// The phrases: finding the phrase file, decoding its bytes, splitting and folding its
+// lines, shuffling them into the play queue by random insertion, one draw each, and the
+// phrase files we ship, read with the program's own reader (spellcheck.sh checks their
+// spelling).
 #include "phrasefile.h"
+#include "playqueue.h"
 
-#include <QFile>
 #include <QFileInfo>
-#include <QStringDecoder>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <random>
+
 using namespace Qt::StringLiterals;
+using Wide = unsigned __int128;
+
+static const char *const Sets[] = {"diacritics", "questions", "last-syllable", "next-to-last", "third-from-last", "hiatus"};
+
+static QByteArray contents(const QString &path)
+{
+    QFile file(QStringLiteral(ACUTRIX_SOURCE_DIR "/") + path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 class TestPhraseFile : public QObject
 {
     Q_OBJECT
 
 private slots:
-    // Lines end at CR, LF or CR LF; each is folded with Slim, which merges runs of spaces
-    // (U+0020 only) and drops them at the ends, and empty results are left out.
-    void linesBecomePhrases_data()
-    {
-        QTest::addColumn<QString>("text"); QTest::addColumn<QStringList>("phrases");
-        auto row = [](const char *name, const QString &text, const QStringList &phrases) {
-            QTest::newRow(name) << text << phrases;
-        };
-        const QStringList three = {u"uno"_s, u"dos"_s, u"tres"_s};
-        row("CR line ends", u"uno\rdos\rtres\r"_s, three);
-        row("LF line ends", u"uno\ndos\ntres\n"_s, three);
-        row("CR LF line ends", u"uno\r\ndos\r\ntres\r\n"_s, three);
-        row("last line without line end", u"uno\r\ndos\r\ntres"_s, three);
-        row("blank and all-space lines skipped", u"\r\nuno\r\n\r\n   \r\n dos \r\n \r\ntres\r\n\r\n"_s, three);
-        row("line ends only", u"\r\n\n\r"_s, {});
-        row("tab-only line kept", u"uno\r\n\t\r\ndos"_s, {u"uno"_s, u"\t"_s, u"dos"_s});
-        row("duplicates kept in order", u"b\na\nb\n  b  \n"_s, {u"b"_s, u"a"_s, u"b"_s, u"b"_s});
-        row("runs of spaces folded", u"  ab   cd  \r\n"_s, {u"ab cd"_s});
-        row("space runs around a tab fold on each side", u"a  \t  b"_s, {u"a \t b"_s});
-        row("tabs stay", u" \ta\t\tb\t "_s, {u"\ta\t\tb\t"_s});
-        row("no-break spaces stay", u"\u00A0 a  \u00A0"_s, {u"\u00A0 a \u00A0"_s});
-    }
-    void linesBecomePhrases()
-    {
-        QFETCH(QString, text); QFETCH(QStringList, phrases);
-        // The same text as bytes, in each encoding.
-        QCOMPARE(parsePhrases(text.toLatin1()), phrases);
-        QCOMPARE(parsePhrases(text.toUtf8()), phrases);
-    }
-
-    // Valid UTF-8 (with or without a byte-order mark) is read as UTF-8, anything else as
-    // Windows-1252, byte by byte.
-    void bytesDecodeToPhrases_data()
+    // UTF-8 when the bytes are valid UTF-8 with a multi-byte sequence (the file's first
+    // byte-order mark dropped), else Windows-1252. Lines end at CR, LF or CR LF; spaces
+    // (U+0020 only) are trimmed and runs of them folded; lines left empty are skipped.
+    void phrases_data()
     {
         QTest::addColumn<QByteArray>("bytes"); QTest::addColumn<QStringList>("phrases");
-        const QStringList sample = {u"\u00E1\u00E9\u00ED\u00F3\u00FA \u00C1\u00C9\u00CD\u00D3\u00DA"_s,
-                                    u"Cami\u00F3n"_s, u"\u00F1and\u00FA"_s};
-        const QByteArray utf8 = "\xC3\xA1\xC3\xA9\xC3\xAD\xC3\xB3\xC3\xBA \xC3\x81\xC3\x89\xC3\x8D\xC3\x93\xC3\x9A\n"
-                                "Cami\xC3\xB3n\n\xC3\xB1" "and\xC3\xBA\n"_ba;
-        QTest::newRow("Windows-1252")
-            << "\xE1\xE9\xED\xF3\xFA \xC1\xC9\xCD\xD3\xDA\r\nCami\xF3n\r\n\xF1" "and\xFA"_ba << sample;
-        QTest::newRow("UTF-8") << utf8 << sample;
-        QTest::newRow("UTF-8 with byte-order mark") << "\xEF\xBB\xBF"_ba + utf8 << sample;
-        QTest::newRow("byte-order mark alone") << "\xEF\xBB\xBF"_ba << QStringList{};
-        auto invalid = [](const char *name, const QByteArray &bytes, const QString &text) {
-            QTest::newRow(name) << bytes << QStringList{text};
-        };
-        invalid("valid UTF-8 then a lone byte", "\xC3\xA1 \xE9"_ba, u"\u00C3\u00A1 \u00E9"_s);
-        invalid("overlong C0 80", "\xC3\xA1\xC0\x80"_ba, u"\u00C3\u00A1\u00C0\u20AC"_s);
-        invalid("encoded surrogate ED A0 80", "x\xED\xA0\x80"_ba, u"x\u00ED\u00A0\u20AC"_s);
-        invalid("truncated at the end", "\xC3\xA1\xC3"_ba, u"\u00C3\u00A1\u00C3"_s);
+        QTest::newRow("CR, LF and CR LF") << "uno\rdos\ntres\r\ncuatro"_ba << QStringList{u"uno"_s, u"dos"_s, u"tres"_s, u"cuatro"_s};
+        QTest::newRow("blank and spaces-only lines, final line end") << "\r\nuno\r\n\r\n   \n \r\r\n"_ba << QStringList{u"uno"_s};
+        QTest::newRow("runs of spaces folded, tab-only line kept") << "  ab   cd  \r\n\t\na  \t  b"_ba << QStringList{u"ab cd"_s, u"\t"_s, u"a \t b"_s};
+        QTest::newRow("only extra space at an end") << "uno \na b \n a\n"_ba << QStringList{u"uno"_s, u"a b"_s, u"a"_s};
+        QTest::newRow("Windows-1252") << "Cami\xF3n\r\n\xC1 \x80\x81\x9F\r\n"_ba << QStringList{u"Cami\u00F3n"_s, u"\u00C1 \u20AC\u0081\u0178"_s};
+        QTest::newRow("UTF-8") << "Cami\xC3\xB3n\n\xC3\x81 \xC2\xA0 \n"_ba << QStringList{u"Cami\u00F3n"_s, u"\u00C1 \u00A0"_s};
+        QTest::newRow("UTF-8, only the first mark dropped") << "\xEF\xBB\xBF\xC3\x81\n\xEF\xBB\xBF" "b"_ba << QStringList{u"\u00C1"_s, u"\uFEFFb"_s};
+        QTest::newRow("mark on a later line only") << "a\n\xEF\xBB\xBF" "b "_ba << QStringList{u"a"_s, u"\uFEFFb"_s};
+        QTest::newRow("invalid UTF-8") << "\xC3\xA1 \xE9"_ba << QStringList{u"\u00C3\u00A1 \u00E9"_s};
     }
-    void bytesDecodeToPhrases()
+    void phrases()
     {
         QFETCH(QByteArray, bytes); QFETCH(QStringList, phrases);
         QCOMPARE(parsePhrases(bytes), phrases);
     }
 
-    void windows1252EveryByte()
+    // "Tilde.txt" itself, else a name that differs only in letter case; read when 64 MiB at most.
+    void phraseFileFound()
     {
-        // Compared with the system's Windows-1252 decoder; the five bytes that the code page
-        // leaves undefined keep their own value.
-        QStringDecoder reference("windows-1252");
-        QVERIFY(reference.isValid());
-        QByteArray all;
-        for (int byte = 0; byte < 256; ++byte)
-            all.append(char(byte));
-        QString expected = reference.decode(all);
-        for (const int byte : {0x81, 0x8D, 0x8F, 0x90, 0x9D})
-            expected[byte] = QChar(byte);
-        QCOMPARE(decodeWindows1252(all), expected);
+        QTemporaryDir dir;
+        const auto add = [&](const QString &name) { QFile(dir.filePath(name)).open(QIODevice::WriteOnly); return QFileInfo(locatePhraseFile(dir.path())).fileName(); };
+        QCOMPARE(add(u"Tilde.txt.bak"_s), QString());
+        QCOMPARE(add(u"TILDE.TXT"_s), u"TILDE.TXT"_s);
+        QCOMPARE(add(u"Tilde.txt"_s), u"Tilde.txt"_s);
+        QVERIFY(QFile::resize(dir.filePath(u"Tilde.txt"_s), 64 << 20) && readPhraseFile(dir.path()).value_or(QByteArray()).size() == 64 << 20); // sparse
+        QVERIFY(QFile::resize(dir.filePath(u"Tilde.txt"_s), (64 << 20) + 1) && !readPhraseFile(dir.path()));
     }
 
-    void phraseFileFoundAndRead_data()
+    // Each phrase that is not spaces only goes in at k = floor(u * (m + 1) / 2^53) of the m
+    // already placed, for a draw u * 2^-53; u is random or the last one below a slot edge.
+    void queueIsTheLiteralInsertion()
     {
-        // Each file holds its own name, so the bytes read tell which file was chosen.
-        QTest::addColumn<QString>("files"); QTest::addColumn<QString>("chosen"); QTest::addColumn<bool>("oversized");
-        QTest::newRow("other case without the exact name") << u"Tildes.txt Tilde.TXT"_s << u"Tilde.TXT"_s << false;
-        QTest::newRow("exact name preferred") << u"TILDE.TXT Tilde.TXT Tilde.txt"_s << u"Tilde.txt"_s << false;
-        QTest::newRow("similar names only") << u"Tilde.txt.bak Tilde"_s << QString() << false;
-        QTest::newRow("found but larger than the limit") << u"Tilde.txt"_s << u"Tilde.txt"_s << true;
-    }
-    void phraseFileFoundAndRead()
-    {
-        QFETCH(QString, files); QFETCH(QString, chosen); QFETCH(bool, oversized);
-        QTemporaryDir dir;
-        for (const QString &name : files.split(u' ')) {
-            QFile file(dir.filePath(name));
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(name.toLatin1()) == name.size());
+        const double known[] = {0.0, 0.0, 6004799503160661 * 0x1.0p-53}; // 3 * r rounds to 2, its whole part is 1
+        QCOMPARE(shuffledQueue({u"P1"_s, u"P2"_s, u"P3"_s}, [&, i = 0]() mutable { return known[i++]; }), (QStringList{u"P2"_s, u"P3"_s, u"P1"_s}));
+        std::mt19937_64 engine(7);
+        for (int size : {0, 1, 2, 3, 63, 64, 65, 100, 129, 300, 4099}) {
+            QStringList source, expected;
+            std::vector<double> draws;
+            for (int i = 0; i < size; ++i) {
+                source << (i % 7 == 3 ? QString(i % 3, u' ') : i % 13 == 5 ? u"\t"_s : u" phrase %1"_s.arg(i % 50));
+                const Wide m = expected.size() + 1, j = engine() % m + 1, u = i % 2 ? engine() >> 11 : ((j << 53) - 1) / m;
+                if (i % 7 != 3) {
+                    draws.push_back(double(u) * 0x1.0p-53);
+                    expected.insert(qsizetype(u * m >> 53), source.last());
+                }
+            }
+            std::size_t taken = 0;
+            QCOMPARE(shuffledQueue(source, [&] { return draws.at(taken++); }), expected);
+            QCOMPARE(taken, draws.size());
         }
-        if (oversized) // sparse: takes no disk
-            QVERIFY(QFile::resize(dir.filePath(chosen), MaxPhraseFileBytes + 1));
-        QCOMPARE(QFileInfo(locatePhraseFile(dir.path())).fileName(), chosen);
-        const std::optional<QByteArray> bytes = readPhraseFile(dir.path());
-        QCOMPARE(bytes.has_value(), !chosen.isEmpty() && !oversized);
-        QCOMPARE(bytes.value_or(QByteArray()), oversized ? QByteArray() : chosen.toLatin1());
+    }
+
+    void shippedFile_data()
+    {
+        QTest::addColumn<QString>("set");
+        QTest::newRow("sample") << QString();
+        for (const char *set : Sets)
+            QTest::newRow(set) << QString::fromLatin1(set);
+    }
+    void shippedFile()
+    {
+        QFETCH(QString, set);
+        const QByteArray bytes = contents(set.isEmpty() ? u"data/Tilde.txt"_s : u"data/sets/%1/Tilde.txt"_s.arg(set));
+        const QStringList phrases = parsePhrases(bytes);
+        // Windows-1252 with CR LF, one phrase a line, each read back as written; accented
+        // letters are the ones the game knows, or ñ and ü.
+        QCOMPARE(phrases.join(u"\r\n"_s) + u"\r\n"_s, decodeWindows1252(bytes));
+        const auto known = [](QChar c) { return c.decompositionTag() != QChar::Canonical || u"áéíóúÁÉÍÓÚñÑüÜ"_s.contains(c); };
+        for (const QString &phrase : phrases)
+            QVERIFY2(phrase.size() <= (set.isEmpty() ? 383 : 100) && std::all_of(phrase.begin(), phrase.end(), known), qPrintable(phrase));
+        if (set.isEmpty())
+            return;
+        // A set: 60 phrases at least, none twice, a quarter holding a word of the set's
+        // kind that takes no accent (from set-plain-words.txt).
+        QVERIFY(phrases.size() >= 60 && QStringList(phrases).removeDuplicates() == 0);
+        const QRegularExpression line(u"^"_s + set + u": *(.+)$"_s, QRegularExpression::MultilineOption);
+        const QStringList plain = line.match(QString::fromUtf8(contents(u"tests/set-plain-words.txt"_s))).captured(1).split(u' ', Qt::SkipEmptyParts);
+        const QRegularExpression plainWord(u"(^|[^\\p{L}])("_s + plain.join(u'|') + u")($|[^\\p{L}])"_s, QRegularExpression::CaseInsensitiveOption);
+        QVERIFY(!plain.isEmpty() && phrases.filter(plainWord).size() * 4 >= phrases.size());
+    }
+
+    void atLeastFourHundredInAllSets()
+    {
+        qsizetype total = 0;
+        for (const char *set : Sets)
+            total += parsePhrases(contents(u"data/sets/%1/Tilde.txt"_s.arg(QLatin1StringView(set)))).size();
+        QVERIFY(total >= 400);
     }
 };
 

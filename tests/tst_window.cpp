@@ -1,274 +1,145 @@
 // SPDX-FileCopyrightText: 2026 The Acutrix developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The window as a whole: its controls at start-up, the seeding and the background at
-// Load, loading once, the text panel with Help and Credits, and which events submit.
+// The window as a whole: Load, the phrase file and what the window says about it, the
+// text panel under Help and Credits, which events submit, and the toolkit's options.
 
 #include "gamewindow.h"
-#include "messages.h"
-
-#include "backgroundpalette.h"
 #include "startup.h"
 
-#include <QAction>
 #include <QMenuBar>
+#include <sys/stat.h>
+
+namespace {
+
+QStringList loadReport(int phrases)
+{
+    return {"", " Tilde.TXT Loaded.", " File contains :  " + QString::number(phrases) + " phrases.", "",
+        " Click START to begin the test.", " Click HELP to read the instructions."};
+}
+
+// What lies under the name, without following a link; any write changes its time.
+QByteArray fingerprint()
+{
+    struct stat s;
+    return ::lstat("Tilde.txt", &s) != 0 ? QByteArray("nothing") : QByteArray::number(s.st_mode) + ' ' + QByteArray::number(qint64(s.st_size)) + ' '
+        + QByteArray::number(qint64(s.st_mtim.tv_sec)) + '.' + QByteArray::number(qint64(s.st_mtim.tv_nsec));
+}
+
+} // namespace
 
 class TestWindow : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void startsWithItsControlsIdle();
-    void loadSeedsFromTheTimeOfDayAndPaints_data();
-    void loadSeedsFromTheTimeOfDayAndPaints();
-    void phrasesLoadOnceWhenFirstShown();
-    void helpPrintsTheInstructionsAtTheTop();
-    void creditsPrintNineLinesAfterTheLoadReport();
-    void helpDuringAGameHidesTheBoardAndKeepsTheCounts();
-    void newBackgroundErasesPrintedLines();
-    void enterAndBackgroundDoubleClickSubmit();
-    void otherKeysChangeNothing();
-    void doubleClicksOnLabelsDoNotSubmit();
-    void toolkitOptionsDoNotReachTheWindow();
-    void creditsFitTheDesignedWidth();
+    void loadPaintsAndReadsThePhrasesOnce()
+    {
+        GameWindow game(QByteArray("uno\r\ndos\r\n"), {0.8}); // the sixth of seven colours
+        QVERIFY(game.random->seeds == std::vector<float>{45296.25f} && game.random->drawCount == 1);
+        const QColor brownishRed(128, 64, 64);
+        QVERIFY(game.form->backgroundColour() == brownishRed && game.form->reportLabel()->backgroundColour() == brownishRed);
+        for (int i = 0; i < TileCount; ++i)
+            QVERIFY(game.tile(i)->isHidden() && game.tile(i)->backgroundColour() == brownishRed);
+
+        // With no window manager the window is never activated: being shown is enough.
+        QVERIFY(game.form->sourceList().isEmpty());
+        game.form->show();
+        QCOMPARE(game.form->sourceList(), QStringList({"uno", "dos"}));
+        // Neither showing the window again nor an activation reads the file a second time.
+        QFile::remove(QStringLiteral("Tilde.txt"));
+        game.form->hide();
+        showMainWindow(*game.form);
+        QEvent activate(QEvent::WindowActivate);
+        QApplication::sendEvent(game.form.get(), &activate);
+        QCOMPARE(game.lines(), loadReport(2));
+        QVERIFY(game.form->isMaximized());
+
+        // Before any game a submission prompts to start, and reports nothing.
+        game.enter();
+        QCOMPARE(game.lines(), QStringList({"", " Press START to being test ! "}));
+        QVERIFY(game.report().isEmpty() && !game.form->hitCount().has_value());
+
+        game.form->helpAction()->trigger();
+        QCOMPARE(game.lines(), QStringList({"", " Acutrix automatically searches and loads ", " the file : Tilde.TXT.",
+            " Make sure that the EXE file and the TXT file are  ", " the same folder.", "", " Click START to begin the test.",
+            "", " Click the letters to add/remove the tilde.", "", " Double-click the background to submit your answer.",
+            "", " If your answer is correct,a new phrase will show up!"}));
+        // Nine lines of credits within the window's designed width, in white 24 pt letters.
+        game.form->creditsAction()->trigger();
+        QCOMPARE(game.lines().size(), 9);
+        int widest = 0;
+        for (const QString &line : game.lines())
+            widest = std::max(widest, QFontMetrics(game.form->textPanel()->font()).horizontalAdvance(line));
+        QVERIFY2(widest <= 792, qPrintable(QString::number(widest)));
+        QCOMPARE(game.form->textPanel()->font().pointSize(), 24);
+        const QImage shot = game.form->textPanel()->grab(QRect(0, 0, 300, 100)).toImage().convertToFormat(QImage::Format_RGB32);
+        QVERIFY(std::count(reinterpret_cast<const QRgb *>(shot.constBits()), reinterpret_cast<const QRgb *>(shot.constBits()) + 30000, qRgb(255, 255, 255)) > 50);
+        game.form->PaintBackground(); // a new colour erases what was printed
+        QVERIFY(game.lines().isEmpty());
+    }
+
+    // Each file either loads, below what the panel showed, or gives the warning on a clean
+    // panel with Start disabled; and it is left exactly as it was.
+    void phraseFileLoadsOrIsRefused_data()
+    {
+        QTest::addColumn<QByteArray>("make");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("phrases"); // -1: refused
+        QTest::newRow("missing") << QByteArray("nothing") << QByteArray() << -1;
+        QTest::newRow("a folder") << QByteArray("folder") << QByteArray() << -1;
+        QTest::newRow("unreadable") << QByteArray("unreadable") << QByteArray("uno\r\n") << -1;
+        QTest::newRow("a dangling link") << QByteArray("link") << QByteArray("nowhere.txt") << -1;
+        QTest::newRow("a FIFO") << QByteArray("fifo") << QByteArray() << -1;
+        QTest::newRow("empty") << QByteArray("file") << QByteArray() << 0;
+        QTest::newRow("NUL bytes") << QByteArray("file") << QByteArray(4096, '\0') << 1;
+        QTest::newRow("UTF-16") << QByteArray("file") << QByteArray("\xFF\xFEu\0n\0o\0\r\0\n\0d\0\xF3\0s\0\r\0\n\0", 22) << 5;
+        QTest::newRow("64 MiB exactly") << QByteArray("sparse") << QByteArray::number(64 * 1024 * 1024) << 1;
+        QTest::newRow("64 MiB and 1 byte") << QByteArray("sparse") << QByteArray::number(64 * 1024 * 1024 + 1) << -1;
+    }
+
+    void phraseFileLoadsOrIsRefused()
+    {
+        QFETCH(QByteArray, make);
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, phrases);
+        GameWindow game(std::nullopt);
+        QFile file(QStringLiteral("Tilde.txt"));
+        if (make == "file" || make == "unreadable")
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        if (make == "sparse") // costs no disk
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(bytes.toLongLong()));
+        file.close();
+        if (make == "unreadable" && file.setPermissions({}) && file.open(QIODevice::ReadOnly))
+            QSKIP("This user reads files whatever their permissions");
+        QVERIFY(make != "folder" || QDir().mkdir(QStringLiteral("Tilde.txt")));
+        QVERIFY(make != "link" || QFile::link(bytes, QStringLiteral("Tilde.txt")));
+        QVERIFY(make != "fifo" || ::mkfifo("Tilde.txt", 0600) == 0);
+        const QByteArray before = fingerprint();
+
+        game.form->textPanel()->printLine(QStringLiteral(" earlier"));
+        game.show();
+        QVERIFY(game.form->sourceList().size() == std::max(phrases, 0) && game.form->startAction()->isEnabled() == (phrases >= 0));
+        const QStringList warning = {"", " WARNING : Unable to load file Tilde.TXT",
+            " This file contains the phrases for the test.", "", " You can manually create/customize a new one.",
+            " Remember that Acutrix.EXE and Tilde.TXT ", " must be placed in the same folder."};
+        QCOMPARE(game.lines(), phrases >= 0 ? QStringList{" earlier"} + loadReport(phrases) : warning);
+        QCOMPARE(fingerprint(), before);
+    }
+
+    void toolkitOptionsDoNotReachTheWindow()
+    {
+        // The application was made from a command line with -reverse and -stylesheet (see main).
+        GameWindow game(QByteArray("uno\r\n"));
+        game.show();
+        const QMenuBar *bar = game.form->menuBar();
+        const QList<QAction *> items = bar->actions();
+        QCOMPARE(items[0]->text() + items[1]->text() + items[2]->text(), QStringLiteral("StartHelpCredits"));
+        QVERIFY(bar->actionGeometry(items[0]).x() < bar->actionGeometry(items[1]).x());
+        QVERIFY(bar->actionGeometry(items[1]).x() < bar->actionGeometry(items[2]).x());
+        QCOMPARE(qApp->styleSheet(), QString());
+    }
 };
-
-void TestWindow::startsWithItsControlsIdle()
-{
-    GameWindow game(QByteArray("uno\r\n"));
-    Form1 &form = *game.form;
-    QCOMPARE(form.windowTitle(), QStringLiteral("Acutrix"));
-
-    const QList<QAction *> items = form.menuBar()->actions();
-    QCOMPARE(items.size(), 3);
-    const QStringList captions = {QStringLiteral("Start"), QStringLiteral("Help"), QStringLiteral("Credits")};
-    for (int i = 0; i < 3; ++i) {
-        QCOMPARE(items[i]->text(), captions[i]);
-        QVERIFY(items[i]->isEnabled());
-        QVERIFY(items[i]->shortcut().isEmpty());
-        QVERIFY(!items[i]->menu());
-    }
-
-    for (int i = 0; i < TileCount; ++i) {
-        QVERIFY(game.tile(i)->isHidden());
-        QCOMPARE(game.tile(i)->caption(), QString());
-        QCOMPARE(game.tile(i)->pointSize(), 36.0);
-    }
-    QVERIFY(!form.reportLabel()->isHidden());
-    QCOMPARE(form.reportLabel()->caption(), QString());
-    QVERIFY(form.playList().isEmpty());
-    QVERIFY(!form.hitCount().has_value());
-    QCOMPARE(form.missCount(), qint16(0));
-
-    const QList<QSize> iconSizes = form.windowIcon().availableSizes();
-    QVERIFY(iconSizes.contains(QSize(16, 16)));
-    QVERIFY(iconSizes.contains(QSize(32, 32)));
-}
-
-void TestWindow::loadSeedsFromTheTimeOfDayAndPaints_data()
-{
-    QTest::addColumn<double>("draw");
-    QTest::addColumn<int>("number");
-    QTest::newRow("zero gives dark blue") << 0.0 << 1;
-    QTest::newRow("just under 1/7") << std::nextafter(1.0 / 7, 0.0) << 1;
-    QTest::newRow("3/7 gives dark purple") << 3.0 / 7 + 1e-12 << 4;
-    QTest::newRow("just under 1 gives black") << std::nextafter(1.0, 0.0) << 7;
-}
-
-void TestWindow::loadSeedsFromTheTimeOfDayAndPaints()
-{
-    QFETCH(double, draw);
-    QFETCH(int, number);
-    GameWindow game(QByteArray("uno\r\n"), {draw}, 45296.25f);
-    QCOMPARE(game.random->seeds, std::vector<float>{45296.25f});
-    QCOMPARE(game.random->drawCount, 1);
-
-    const Rgb rgb = rgbOf(BackgroundPalette[std::size_t(number - 1)]);
-    const QColor expected(rgb.red, rgb.green, rgb.blue);
-    QCOMPARE(game.form->backgroundColour(), expected);
-    QCOMPARE(game.form->reportLabel()->backgroundColour(), expected);
-    for (int i = 0; i < TileCount; ++i)
-        QCOMPARE(game.tile(i)->backgroundColour(), expected);
-}
-
-void TestWindow::phrasesLoadOnceWhenFirstShown()
-{
-    GameWindow game(QByteArray("uno\r\ndos\r\n"));
-    QVERIFY(game.form->sourceList().isEmpty());
-    QVERIFY(game.panelLines().isEmpty());
-    game.show();
-    QCOMPARE(game.form->sourceList(), QStringList({"uno", "dos"}));
-    QCOMPARE(game.panelLines(), Messages::loadReport(2));
-
-    // Neither a new activation nor showing the window again reads the file a second time.
-    QFile::remove(QStringLiteral("Tilde.txt"));
-    game.form->hide();
-    game.form->show();
-    QEvent activate(QEvent::WindowActivate);
-    QApplication::sendEvent(game.form.get(), &activate);
-    QCOMPARE(game.panelLines(), Messages::loadReport(2));
-    QVERIFY(game.form->startAction()->isEnabled());
-}
-
-void TestWindow::helpPrintsTheInstructionsAtTheTop()
-{
-    GameWindow game(QByteArray("uno\r\n"));
-    game.show();
-    const QStringList expected = {
-        "",
-        " Acutrix automatically searches and loads ",
-        " the file : Tilde.TXT.",
-        " Make sure that the EXE file and the TXT file are  ",
-        " the same folder.",
-        "",
-        " Click START to begin the test.",
-        "",
-        " Click the letters to add/remove the tilde.",
-        "",
-        " Double-click the background to submit your answer.",
-        "",
-        " If your answer is correct,a new phrase will show up!",
-    };
-    game.form->helpAction()->trigger();
-    QCOMPARE(game.panelLines(), expected);
-    game.form->helpAction()->trigger();
-    QCOMPARE(game.panelLines(), expected);
-}
-
-void TestWindow::creditsPrintNineLinesAfterTheLoadReport()
-{
-    GameWindow game(QByteArray("uno\r\n"));
-    game.show();
-    game.form->creditsAction()->trigger();
-    const QStringList lines = game.panelLines();
-    QCOMPARE(lines.size(), 9);
-    for (int i : {0, 2, 4, 6})
-        QCOMPARE(lines[i], QString());
-    for (int i : {1, 3, 5, 7, 8}) {
-        QVERIFY(lines[i].size() > 1);
-        QVERIFY(lines[i].startsWith(u' '));
-    }
-}
-
-void TestWindow::helpDuringAGameHidesTheBoardAndKeepsTheCounts()
-{
-    GameWindow game(QByteArray("uno\r\ndos\r\n"));
-    game.show();
-    game.form->startAction()->trigger();
-    game.pressEnter(); // both phrases are right without accents: a hit
-    QCOMPARE(game.form->hitCount(), std::optional<quint64>(1));
-    QVERIFY(!game.form->reportLabel()->caption().isEmpty());
-
-    game.form->helpAction()->trigger();
-    QCOMPARE(game.shownTiles(), 0);
-    QCOMPARE(game.form->reportLabel()->caption(), QString());
-    QCOMPARE(game.form->hitCount(), std::optional<quint64>(1));
-    QCOMPARE(game.form->missCount(), qint16(0));
-    QVERIFY(game.form->startAction()->isEnabled());
-
-    // The phrase stays hidden: the empty board is a wrong answer.
-    const QString phrase = game.form->playList().first();
-    game.pressEnter();
-    QCOMPARE(game.form->missCount(), qint16(1));
-    QCOMPARE(game.form->playList(), QStringList{phrase});
-    QCOMPARE(game.shownTiles(), 0);
-}
-
-void TestWindow::newBackgroundErasesPrintedLines()
-{
-    GameWindow game(QByteArray("uno\r\n"));
-    game.show();
-    QVERIFY(!game.panelLines().isEmpty());
-    game.form->PaintBackground();
-    QVERIFY(game.panelLines().isEmpty());
-}
-
-void TestWindow::enterAndBackgroundDoubleClickSubmit()
-{
-    GameWindow game(QByteArray("uno\r\n"));
-    game.show();
-    // Before any game a submission prompts to start, and counts nothing.
-    game.pressEnter();
-    QCOMPARE(game.panelLines(), Messages::startPrompt());
-    game.form->creditsAction()->trigger();
-    QTest::keyClick(game.form.get(), Qt::Key_Enter, Qt::KeypadModifier);
-    QCOMPARE(game.panelLines(), Messages::startPrompt());
-    game.form->creditsAction()->trigger();
-    game.doubleClickBackground();
-    QCOMPARE(game.panelLines(), Messages::startPrompt());
-    QCOMPARE(game.form->reportLabel()->caption(), QString());
-    QVERIFY(!game.form->hitCount().has_value());
-    QCOMPARE(game.form->missCount(), qint16(0));
-}
-
-void TestWindow::otherKeysChangeNothing()
-{
-    GameWindow game(QByteArray("uno\r\n"));
-    game.show();
-    game.form->startAction()->trigger();
-    const QString board = game.board();
-    for (Qt::Key key : {Qt::Key_A, Qt::Key_Space, Qt::Key_Backspace, Qt::Key_Escape, Qt::Key_1, Qt::Key_Tab})
-        QTest::keyClick(game.form.get(), key);
-    QTest::keyClick(game.form.get(), Qt::Key_Return, Qt::ControlModifier);
-    QCOMPARE(game.board(), board);
-    QCOMPARE(game.form->playList().size(), 1);
-    QCOMPARE(game.form->missCount(), qint16(0));
-    QCOMPARE(game.form->hitCount(), std::optional<quint64>(0));
-}
-
-void TestWindow::doubleClicksOnLabelsDoNotSubmit()
-{
-    GameWindow game(QByteArray("uno\r\n"));
-    game.show();
-    game.form->startAction()->trigger();
-    game.clickTile(1);
-    game.pressEnter(); // "úno" is wrong: one miss, and a report to double-click on
-    QCOMPARE(game.form->missCount(), qint16(1));
-
-    QTest::mouseDClick(game.form->reportLabel(), Qt::LeftButton);
-    QTest::mouseDClick(game.tile(2), Qt::LeftButton);
-    QCOMPARE(game.form->missCount(), qint16(1));
-
-    // A real double-click on a tile arrives as press, release, double-click, release:
-    // it toggles the accent once.
-    CaptionLabel *tile = game.tile(1);
-    const QPoint inside(2, 2);
-    QTest::mousePress(tile, Qt::LeftButton, {}, inside);
-    QTest::mouseRelease(tile, Qt::LeftButton, {}, inside);
-    QMouseEvent second(QEvent::MouseButtonDblClick, inside, tile->mapToGlobal(inside), Qt::LeftButton,
-                       Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(tile, &second);
-    QTest::mouseRelease(tile, Qt::LeftButton, {}, inside);
-    QCOMPARE(tile->caption(), QStringLiteral("u"));
-    QCOMPARE(game.form->missCount(), qint16(1));
-}
-
-void TestWindow::toolkitOptionsDoNotReachTheWindow()
-{
-    // The application was made from a command line with -reverse (see main below).
-    GameWindow game(QByteArray("uno\r\n"));
-    game.show();
-    QCOMPARE(game.form->layoutDirection(), Qt::LeftToRight);
-    const QMenuBar *bar = game.form->menuBar();
-    const int start = bar->actionGeometry(game.form->startAction()).x();
-    const int help = bar->actionGeometry(game.form->helpAction()).x();
-    const int credits = bar->actionGeometry(game.form->creditsAction()).x();
-    QVERIFY(start < help && help < credits);
-    QCOMPARE(game.form->styleSheet(), QString());
-    QCOMPARE(qApp->styleSheet(), QString());
-}
-
-void TestWindow::creditsFitTheDesignedWidth()
-{
-    GameWindow game(QByteArray("uno\r\n"));
-    game.show();
-    game.form->creditsAction()->trigger();
-    const QFontMetrics metrics(game.form->textPanel()->font());
-    int widest = 0;
-    for (const QString &line : game.panelLines())
-        widest = std::max(widest, metrics.horizontalAdvance(line));
-    QVERIFY2(widest <= 792, qPrintable(QString::number(widest)));
-}
 
 // The application is made as the program makes it, from a command line full of toolkit
 // options; the test's own options go to the test runner.
