@@ -15,4 +15,5 @@ count() {
 tests=$(count --match-d='^(tests|packaging/tests)(/|$)' --not-match-d='/(corpus|faults)$')
 all=$(count)
 code=$((all - tests))
+[ "$code" -gt 0 ] || { echo "test size: no code lines counted (not a git checkout?)"; exit 0; }
 echo "test size: ${tests} test lines, ${code} code lines: $((100 * tests / code)) % (aim: 25-35 %)"

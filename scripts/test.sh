@@ -8,8 +8,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 # clang and its runtime libraries build the phrase file fuzz target (libFuzzer); lintian,
 # man-db and reuse check the package, its manual pages and the licensing; hunspell
-# spell-checks the phrase files; cloc measures the tests.
-scripts/install-deps.sh clang libclang-rt-14-dev lintian man-db reuse hunspell hunspell-es cloc
+# spell-checks the phrase files.
+scripts/install-deps.sh clang libclang-rt-14-dev lintian man-db reuse hunspell hunspell-es
 scripts/build.sh
 ctest --test-dir "${BUILD_DIR:-build}" --output-on-failure -j"$(nproc)"
 
