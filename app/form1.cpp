@@ -148,7 +148,8 @@ bool Form1::event(QEvent *event)
     const bool handled = QMainWindow::event(event);
     // The phrases are loaded once, when the window first becomes active. A window that
     // is shown but never activated (no window manager) loads them on its first show.
-    const bool firstAppearance = event->type() == QEvent::Show || event->type() == QEvent::WindowActivate;
+    const bool firstAppearance =
+        event->type() == QEvent::Show || event->type() == QEvent::WindowActivate;
     if (firstAppearance && !m_phrasesLoaded) {
         m_phrasesLoaded = true;
         LoadPhrases();
@@ -160,7 +161,8 @@ void Form1::keyPressEvent(QKeyEvent *event)
 {
     // Return and keypad Enter give the character code 13; no other key does anything.
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    const bool chord = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    const bool chord =
+        event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
     if (enter && !chord)
         submitAnswer();
     else
@@ -231,7 +233,8 @@ void Form1::ShowPhrase(const QString &phrase)
     for (qsizetype i = 0; i < captions.size(); ++i) {
         CaptionLabel *tile = Letter[std::size_t(i)];
         tile->setCaption(captions[i]);
-        boxes.push_back({float(tile->width() * TwipsPerPixel), float(tile->height() * TwipsPerPixel)});
+        boxes.push_back(
+            {float(tile->width() * TwipsPerPixel), float(tile->height() * TwipsPerPixel)});
     }
     const std::vector<TilePlace> places = flowTiles(boxes, outerWidthTwips());
     for (std::size_t i = 0; i < places.size(); ++i) {
@@ -337,8 +340,10 @@ void Form1::ShowReport()
     // player could not read it. A report wider than the window starts at its left edge.
     const QRect frame = frameGeometry();
     const double topTwips = (frame.height() + frame.top()) * TwipsPerPixel * 85 / 100;
-    const double leftTwips = frame.width() * TwipsPerPixel / 2 - ReportLabel->width() * TwipsPerPixel / 2;
+    const double leftTwips =
+        frame.width() * TwipsPerPixel / 2 - ReportLabel->width() * TwipsPerPixel / 2;
     const int lowest = std::max(0, m_panel->height() - ReportLabel->height());
     const int rightmost = std::max(0, m_panel->width() - ReportLabel->width());
-    ReportLabel->move(std::clamp(pixels(leftTwips), 0, rightmost), std::clamp(pixels(topTwips), 0, lowest));
+    ReportLabel->move(std::clamp(pixels(leftTwips), 0, rightmost),
+                      std::clamp(pixels(topTwips), 0, lowest));
 }

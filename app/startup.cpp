@@ -36,8 +36,9 @@ AcutrixApplication::AcutrixApplication(int commandArgc, char *commandArgv[])
     setDesktopFileName(QStringLiteral("io.github.acutrix.Acutrix"));
     substituteFace(QStringLiteral("MS Sans Serif"), {QStringLiteral("DejaVu Sans")});
     substituteFace(QStringLiteral("Verdana"), {QStringLiteral("DejaVu Sans")});
-    substituteFace(QStringLiteral("Arial Rounded MT Bold"),
-                   {QStringLiteral("Comfortaa"), QStringLiteral("Quicksand"), QStringLiteral("DejaVu Sans")});
+    substituteFace(
+        QStringLiteral("Arial Rounded MT Bold"),
+        {QStringLiteral("Comfortaa"), QStringLiteral("Quicksand"), QStringLiteral("DejaVu Sans")});
 }
 
 void showMainWindow(QWidget &window)

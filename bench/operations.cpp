@@ -127,7 +127,8 @@ std::vector<double> measure(int repetitions, const std::function<void()> &prepar
 void sendMouse(QWidget *widget, QEvent::Type type, Qt::MouseButton button)
 {
     const QPointF local(2, 2);
-    const Qt::MouseButtons buttons = type == QEvent::MouseButtonPress ? Qt::MouseButtons(button) : Qt::NoButton;
+    const Qt::MouseButtons buttons =
+        type == QEvent::MouseButtonPress ? Qt::MouseButtons(button) : Qt::NoButton;
     QMouseEvent event(type, local, widget->mapToGlobal(local), button, buttons, Qt::NoModifier);
     QApplication::sendEvent(widget, &event);
 }
@@ -153,33 +154,38 @@ std::vector<Figure> figures()
     std::vector<Figure> list;
 
     for (const int length : {383, 40}) {
-        list.push_back({"showphrase" + std::to_string(length),
-                        "ShowPhrase, " + std::to_string(length) + " characters, without the paint",
-                        4000, length == 383 ? 101 : 301, [length](int repetitions) {
-                            const PhraseFolder folder("uno\n");
-                            const auto form = shownWindow(folder);
-                            const QString phrases[] = {phraseOfLength(length, 1), phraseOfLength(length, 2)};
-                            int turn = 0;
-                            const auto times = measure(repetitions, [] {}, [&] { form->ShowPhrase(phrases[turn++ % 2]); });
-                            require(!form->letter(length)->isHidden(), "the phrase was not shown");
-                            return times;
-                        }});
+        list.push_back(
+            {"showphrase" + std::to_string(length),
+             "ShowPhrase, " + std::to_string(length) + " characters, without the paint", 4000,
+             length == 383 ? 101 : 301, [length](int repetitions) {
+                 const PhraseFolder folder("uno\n");
+                 const auto form = shownWindow(folder);
+                 const QString phrases[] = {phraseOfLength(length, 1), phraseOfLength(length, 2)};
+                 int turn = 0;
+                 const auto times = measure(
+                     repetitions, [] {}, [&] { form->ShowPhrase(phrases[turn++ % 2]); });
+                 require(!form->letter(length)->isHidden(), "the phrase was not shown");
+                 return times;
+             }});
     }
 
-    list.push_back({"clearboard", "ClearBoard, after a 383-character phrase", 1000, 201, [](int repetitions) {
-                        const PhraseFolder folder("uno\n");
-                        const auto form = shownWindow(folder);
-                        const QString phrase = phraseOfLength(MaxPhraseTiles);
-                        const auto times = measure(repetitions, [&] { form->ShowPhrase(phrase); }, [&] { form->ClearBoard(); });
-                        require(form->letter(0)->isHidden(), "the board was not cleared");
-                        return times;
-                    }});
+    list.push_back(
+        {"clearboard", "ClearBoard, after a 383-character phrase", 1000, 201, [](int repetitions) {
+             const PhraseFolder folder("uno\n");
+             const auto form = shownWindow(folder);
+             const QString phrase = phraseOfLength(MaxPhraseTiles);
+             const auto times = measure(
+                 repetitions, [&] { form->ShowPhrase(phrase); }, [&] { form->ClearBoard(); });
+             require(form->letter(0)->isHidden(), "the board was not cleared");
+             return times;
+         }});
 
     list.push_back({"paintbackground", "PaintBackground", 1500, 301, [](int repetitions) {
                         const PhraseFolder folder("uno\n");
                         const auto form = shownWindow(folder);
                         form->ShowPhrase(phraseOfLength(40));
-                        return measure(repetitions, [] {}, [&] { form->PaintBackground(); });
+                        return measure(
+                            repetitions, [] {}, [&] { form->PaintBackground(); });
                     }});
 
     struct Size {
@@ -203,83 +209,96 @@ std::vector<Figure> figures()
                                 // A new window each time: the phrases are loaded once in a run,
                                 // into an empty list.
                                 const auto times = measure(
-                                    repetitions, [&] { form.reset(); form = newWindow(folder); },
+                                    repetitions,
+                                    [&] {
+                                        form.reset();
+                                        form = newWindow(folder);
+                                    },
                                     [&] { form->LoadPhrases(); });
-                                require(form->sourceList().size() == size.phrases, "not every phrase was loaded");
+                                require(form->sourceList().size() == size.phrases,
+                                        "not every phrase was loaded");
                                 return times;
                             }});
         }
-        list.push_back({std::string("start") + size.id,
-                        std::string("Start, ") + size.name + " phrases, first layout included",
-                        size.startBudget, size.repetitions, [size](int repetitions) {
-                            const PhraseFolder folder(phraseFile(size.phrases, PhraseEncoding::Utf8));
-                            const auto form = shownWindow(folder);
-                            const auto times = measure(repetitions, [] {}, [&] { form->startGame(); });
-                            require(form->playList().size() == size.phrases, "the queue is not full");
-                            return times;
-                        }});
+        list.push_back(
+            {std::string("start") + size.id,
+             std::string("Start, ") + size.name + " phrases, first layout included",
+             size.startBudget, size.repetitions, [size](int repetitions) {
+                 const PhraseFolder folder(phraseFile(size.phrases, PhraseEncoding::Utf8));
+                 const auto form = shownWindow(folder);
+                 const auto times = measure(
+                     repetitions, [] {}, [&] { form->startGame(); });
+                 require(form->playList().size() == size.phrases, "the queue is not full");
+                 return times;
+             }});
     }
 
-    list.push_back({"hit", "CheckAnswer + ShowReport, hit, 383 characters", 8000, 101, [](int repetitions) {
-                        const PhraseFolder folder(longPhraseFile(64));
-                        const auto form = shownWindow(folder);
-                        quint64 expectedHits = 0;
-                        const auto prepare = [&] {
-                            if (form->playList().isEmpty()) {
-                                form->startGame();
-                                expectedHits = 0;
-                            }
-                            // Puts the accents back, as the player would.
-                            const QString answer = form->playList().first();
-                            require(answer.size() == MaxPhraseTiles, "the phrase is not 383 characters long");
-                            for (int i = 1; i <= MaxPhraseTiles; ++i) {
-                                if (form->letter(i)->caption() != answer[i - 1])
-                                    form->letterClicked(i);
-                            }
-                            ++expectedHits;
-                        };
-                        return measure(repetitions, prepare, [&] {
-                            form->submitAnswer();
-                            require(form->hitCount().value_or(0) == expectedHits, "the answer was not a hit");
-                        });
-                    }});
+    list.push_back(
+        {"hit", "CheckAnswer + ShowReport, hit, 383 characters", 8000, 101, [](int repetitions) {
+             const PhraseFolder folder(longPhraseFile(64));
+             const auto form = shownWindow(folder);
+             quint64 expectedHits = 0;
+             const auto prepare = [&] {
+                 if (form->playList().isEmpty()) {
+                     form->startGame();
+                     expectedHits = 0;
+                 }
+                 // Puts the accents back, as the player would.
+                 const QString answer = form->playList().first();
+                 require(answer.size() == MaxPhraseTiles, "the phrase is not 383 characters long");
+                 for (int i = 1; i <= MaxPhraseTiles; ++i) {
+                     if (form->letter(i)->caption() != answer[i - 1])
+                         form->letterClicked(i);
+                 }
+                 ++expectedHits;
+             };
+             return measure(repetitions, prepare, [&] {
+                 form->submitAnswer();
+                 require(form->hitCount().value_or(0) == expectedHits, "the answer was not a hit");
+             });
+         }});
 
-    list.push_back({"miss", "CheckAnswer + ShowReport, miss, 383 characters", 8000, 101, [](int repetitions) {
-                        const PhraseFolder folder(longPhraseFile(4));
-                        const auto form = shownWindow(folder);
-                        form->startGame();
-                        qint16 expectedMisses = 0;
-                        // A fresh board each time, with every tile still to be tinted.
-                        const auto prepare = [&] {
-                            form->NextPhrase();
-                            ++expectedMisses;
-                        };
-                        return measure(repetitions, prepare, [&] {
-                            form->submitAnswer();
-                            require(form->missCount() == expectedMisses, "the answer was not a miss");
-                        });
-                    }});
+    list.push_back(
+        {"miss", "CheckAnswer + ShowReport, miss, 383 characters", 8000, 101, [](int repetitions) {
+             const PhraseFolder folder(longPhraseFile(4));
+             const auto form = shownWindow(folder);
+             form->startGame();
+             qint16 expectedMisses = 0;
+             // A fresh board each time, with every tile still to be tinted.
+             const auto prepare = [&] {
+                 form->NextPhrase();
+                 ++expectedMisses;
+             };
+             return measure(repetitions, prepare, [&] {
+                 form->submitAnswer();
+                 require(form->missCount() == expectedMisses, "the answer was not a miss");
+             });
+         }});
 
-    list.push_back({"click", "tile click (press and release)", 500, 1001, [](int repetitions) {
-                        const PhraseFolder folder("uno\n");
-                        const auto form = shownWindow(folder);
-                        form->ShowPhrase(phraseOfLength(MaxPhraseTiles));
-                        int tile = 0;
-                        return measure(repetitions, [&] { tile = tile % MaxPhraseTiles + 1; }, [&] {
-                            sendMouse(form->letter(tile), QEvent::MouseButtonPress, Qt::LeftButton);
-                            sendMouse(form->letter(tile), QEvent::MouseButtonRelease, Qt::LeftButton);
-                        });
-                    }});
+    list.push_back(
+        {"click", "tile click (press and release)", 500, 1001, [](int repetitions) {
+             const PhraseFolder folder("uno\n");
+             const auto form = shownWindow(folder);
+             form->ShowPhrase(phraseOfLength(MaxPhraseTiles));
+             int tile = 0;
+             return measure(
+                 repetitions, [&] { tile = tile % MaxPhraseTiles + 1; },
+                 [&] {
+                     sendMouse(form->letter(tile), QEvent::MouseButtonPress, Qt::LeftButton);
+                     sendMouse(form->letter(tile), QEvent::MouseButtonRelease, Qt::LeftButton);
+                 });
+         }});
 
-    list.push_back({"hover", "tile hover (mouse move)", 500, 1001, [](int repetitions) {
-                        const PhraseFolder folder("uno\n");
-                        const auto form = shownWindow(folder);
-                        form->ShowPhrase(phraseOfLength(MaxPhraseTiles));
-                        int tile = 0;
-                        return measure(repetitions, [&] { tile = tile % MaxPhraseTiles + 1; }, [&] {
-                            sendMouse(form->letter(tile), QEvent::MouseMove, Qt::NoButton);
-                        });
-                    }});
+    list.push_back(
+        {"hover", "tile hover (mouse move)", 500, 1001, [](int repetitions) {
+             const PhraseFolder folder("uno\n");
+             const auto form = shownWindow(folder);
+             form->ShowPhrase(phraseOfLength(MaxPhraseTiles));
+             int tile = 0;
+             return measure(
+                 repetitions, [&] { tile = tile % MaxPhraseTiles + 1; },
+                 [&] { sendMouse(form->letter(tile), QEvent::MouseMove, Qt::NoButton); });
+         }});
 
     return list;
 }
@@ -311,7 +330,8 @@ int main(int argc, char *argv[])
         if (!only.isEmpty() && !only.contains(QString::fromStdString(figure.id)))
             continue;
         std::fprintf(stderr, "  %s ...\n", figure.name.c_str());
-        const std::vector<double> times = figure.run(repetitions > 0 ? repetitions : figure.repetitions);
+        const std::vector<double> times =
+            figure.run(repetitions > 0 ? repetitions : figure.repetitions);
         if (printSamples) {
             for (const double time : times)
                 std::fprintf(stderr, "%.0f ", time);

@@ -35,12 +35,12 @@ inline Summary summarise(std::vector<double> values)
 
 // One line that scripts/bench.sh turns into a row of its table:
 // RESULT|figure|median|lower quartile|upper quartile|budget|unit|repetitions
-inline void printResult(const std::string &figure, const std::vector<double> &values,
-                        double budget, const char *unit)
+inline void printResult(const std::string &figure, const std::vector<double> &values, double budget,
+                        const char *unit)
 {
     const Summary s = summarise(values);
-    std::printf("RESULT|%s|%.1f|%.1f|%.1f|%.1f|%s|%zu\n", figure.c_str(), s.median,
-                s.lowerQuartile, s.upperQuartile, budget, unit, values.size());
+    std::printf("RESULT|%s|%.1f|%.1f|%.1f|%.1f|%s|%zu\n", figure.c_str(), s.median, s.lowerQuartile,
+                s.upperQuartile, budget, unit, values.size());
     std::fflush(stdout);
 }
 

@@ -17,10 +17,9 @@ namespace {
 
 // Code points of the bytes 0x80 to 0x9F in Windows-1252.
 constexpr std::array<char16_t, 32> windows1252High = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
 // Each byte as Windows-1252 reads it; the five bytes it leaves undefined keep their own value.
@@ -48,7 +47,8 @@ QString decodeUtf8Line(QByteArrayView line)
     if (!line.startsWith(utf8ByteOrderMark))
         return QString::fromUtf8(line);
     QStringDecoder decoder(QStringDecoder::Utf8,
-                           QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+                           QStringDecoder::Flag::Stateless
+                               | QStringDecoder::Flag::ConvertInitialBom);
     return decoder.decode(line);
 }
 
@@ -64,7 +64,7 @@ bool hasSpacesToFold(QByteArrayView line)
 
 // Calls handleLine(view) for each line of the bytes, without its line end. A line ends at
 // CR LF, at LF or at CR; a line end at the very end adds no line.
-template <typename Function>
+template<typename Function>
 void forEachLine(QByteArrayView text, Function handleLine)
 {
     const qsizetype size = text.size();
@@ -117,7 +117,8 @@ QString locatePhraseFile(const QString &folder)
     const QString exact = dir.filePath(QString::fromLatin1(PhraseFileName));
     if (QFileInfo::exists(exact) || QFileInfo(exact).isSymLink())
         return exact;
-    const QStringList names = dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System, QDir::Name);
+    const QStringList names =
+        dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System, QDir::Name);
     for (const QString &name : names) {
         if (name.compare(QLatin1StringView(PhraseFileName), Qt::CaseInsensitive) == 0)
             return dir.filePath(name);

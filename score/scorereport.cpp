@@ -26,8 +26,8 @@ QString withoutTrailingZeros(QString text)
 QString oneDecimalText(double value)
 {
     char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                      std::chars_format::fixed, 1);
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 1);
     return withoutTrailingZeros(QString::fromLatin1(buffer, result.ptr - buffer));
 }
 

@@ -19,7 +19,10 @@
 
 struct ScriptedRandom : RandomSource {
     void seed(float seconds) override { seeds.push_back(seconds); }
-    double next() override { return ++drawCount <= int(draws.size()) ? draws[std::size_t(drawCount - 1)] : 0; }
+    double next() override
+    {
+        return ++drawCount <= int(draws.size()) ? draws[std::size_t(drawCount - 1)] : 0;
+    }
     std::vector<double> draws;
     std::vector<float> seeds;
     int drawCount = 0;
@@ -35,18 +38,42 @@ struct GameWindow {
         QDir::setCurrent(folder.path());
         random = new ScriptedRandom;
         random->draws = std::move(draws);
-        form = std::make_unique<Form1>(std::unique_ptr<RandomSource>(random), [] { return 45296.25f; });
+        form = std::make_unique<Form1>(std::unique_ptr<RandomSource>(random),
+                                       [] { return 45296.25f; });
         form->setGeometry(40, 40, 1000, 700);
     }
-    ~GameWindow() { form.reset(); QDir::setCurrent(previous); }
-    void show() { form->show(); QVERIFY(QTest::qWaitForWindowExposed(form.get())); }
+    ~GameWindow()
+    {
+        form.reset();
+        QDir::setCurrent(previous);
+    }
+    void show()
+    {
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    }
     CaptionLabel *tile(int index) const { return form->letter(index); }
     QStringList lines() const { return form->textPanel()->lines(); }
     QString report() const { return form->reportLabel()->caption(); }
-    int shownTiles() const { int n = 0; while (n < TileCount && !tile(n)->isHidden()) ++n; return n; }
-    QString board() const { QString text; for (int i = 0; i < shownTiles(); ++i) text += tile(i)->caption(); return text; }
+    int shownTiles() const
+    {
+        int n = 0;
+        while (n < TileCount && !tile(n)->isHidden())
+            ++n;
+        return n;
+    }
+    QString board() const
+    {
+        QString text;
+        for (int i = 0; i < shownTiles(); ++i)
+            text += tile(i)->caption();
+        return text;
+    }
     void click(int index) { QTest::mouseClick(tile(index), Qt::LeftButton, {}, QPoint(2, 2)); }
-    void doubleClickBackground() { QTest::mouseDClick(form->textPanel(), Qt::LeftButton, {}, QPoint(995, 3)); }
+    void doubleClickBackground()
+    {
+        QTest::mouseDClick(form->textPanel(), Qt::LeftButton, {}, QPoint(995, 3));
+    }
     void enter() { QTest::keyClick(form.get(), Qt::Key_Return); }
 
     QString previous = QDir::currentPath();

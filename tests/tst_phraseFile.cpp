@@ -18,7 +18,8 @@
 using namespace Qt::StringLiterals;
 using Wide = unsigned __int128;
 
-static const char *const Sets[] = {"diacritics", "questions", "last-syllable", "next-to-last", "third-from-last", "hiatus"};
+static const char *const Sets[] = {"diacritics",   "questions",       "last-syllable",
+                                   "next-to-last", "third-from-last", "hiatus"};
 
 static QByteArray contents(const QString &path)
 {
@@ -36,20 +37,36 @@ private slots:
     // (U+0020 only) are trimmed and runs of them folded; lines left empty are skipped.
     void phrases_data()
     {
-        QTest::addColumn<QByteArray>("bytes"); QTest::addColumn<QStringList>("phrases");
-        QTest::newRow("CR, LF and CR LF") << "uno\rdos\ntres\r\ncuatro"_ba << QStringList{u"uno"_s, u"dos"_s, u"tres"_s, u"cuatro"_s};
-        QTest::newRow("blank and spaces-only lines, final line end") << "\r\nuno\r\n\r\n   \n \r\r\n"_ba << QStringList{u"uno"_s};
-        QTest::newRow("runs of spaces folded, tab-only line kept") << "  ab   cd  \r\n\t\na  \t  b"_ba << QStringList{u"ab cd"_s, u"\t"_s, u"a \t b"_s};
-        QTest::newRow("only extra space at an end") << "uno \na b \n a\n"_ba << QStringList{u"uno"_s, u"a b"_s, u"a"_s};
-        QTest::newRow("Windows-1252") << "Cami\xF3n\r\n\xC1 \x80\x81\x9F\r\n"_ba << QStringList{u"Cami\u00F3n"_s, u"\u00C1 \u20AC\u0081\u0178"_s};
-        QTest::newRow("UTF-8") << "Cami\xC3\xB3n\n\xC3\x81 \xC2\xA0 \n"_ba << QStringList{u"Cami\u00F3n"_s, u"\u00C1 \u00A0"_s};
-        QTest::newRow("UTF-8, only the first mark dropped") << "\xEF\xBB\xBF\xC3\x81\n\xEF\xBB\xBF" "b"_ba << QStringList{u"\u00C1"_s, u"\uFEFFb"_s};
-        QTest::newRow("mark on a later line only") << "a\n\xEF\xBB\xBF" "b "_ba << QStringList{u"a"_s, u"\uFEFFb"_s};
-        QTest::newRow("invalid UTF-8") << "\xC3\xA1 \xE9"_ba << QStringList{u"\u00C3\u00A1 \u00E9"_s};
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("phrases");
+        QTest::newRow("CR, LF and CR LF")
+            << "uno\rdos\ntres\r\ncuatro"_ba
+            << QStringList{u"uno"_s, u"dos"_s, u"tres"_s, u"cuatro"_s};
+        QTest::newRow("blank and spaces-only lines, final line end")
+            << "\r\nuno\r\n\r\n   \n \r\r\n"_ba << QStringList{u"uno"_s};
+        QTest::newRow("runs of spaces folded, tab-only line kept")
+            << "  ab   cd  \r\n\t\na  \t  b"_ba << QStringList{u"ab cd"_s, u"\t"_s, u"a \t b"_s};
+        QTest::newRow("only extra space at an end")
+            << "uno \na b \n a\n"_ba << QStringList{u"uno"_s, u"a b"_s, u"a"_s};
+        QTest::newRow("Windows-1252")
+            << "Cami\xF3n\r\n\xC1 \x80\x81\x9F\r\n"_ba
+            << QStringList{u"Cami\u00F3n"_s, u"\u00C1 \u20AC\u0081\u0178"_s};
+        QTest::newRow("UTF-8") << "Cami\xC3\xB3n\n\xC3\x81 \xC2\xA0 \n"_ba
+                               << QStringList{u"Cami\u00F3n"_s, u"\u00C1 \u00A0"_s};
+        QTest::newRow("UTF-8, only the first mark dropped")
+            << "\xEF\xBB\xBF\xC3\x81\n\xEF\xBB\xBF"
+               "b"_ba
+            << QStringList{u"\u00C1"_s, u"\uFEFFb"_s};
+        QTest::newRow("mark on a later line only") << "a\n\xEF\xBB\xBF"
+                                                      "b "_ba
+                                                   << QStringList{u"a"_s, u"\uFEFFb"_s};
+        QTest::newRow("invalid UTF-8")
+            << "\xC3\xA1 \xE9"_ba << QStringList{u"\u00C3\u00A1 \u00E9"_s};
     }
     void phrases()
     {
-        QFETCH(QByteArray, bytes); QFETCH(QStringList, phrases);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, phrases);
         QCOMPARE(parsePhrases(bytes), phrases);
     }
 
@@ -57,27 +74,38 @@ private slots:
     void phraseFileFound()
     {
         QTemporaryDir dir;
-        const auto add = [&](const QString &name) { QFile(dir.filePath(name)).open(QIODevice::WriteOnly); return QFileInfo(locatePhraseFile(dir.path())).fileName(); };
+        const auto add = [&](const QString &name) {
+            QFile(dir.filePath(name)).open(QIODevice::WriteOnly);
+            return QFileInfo(locatePhraseFile(dir.path())).fileName();
+        };
         QCOMPARE(add(u"Tilde.txt.bak"_s), QString());
         QCOMPARE(add(u"TILDE.TXT"_s), u"TILDE.TXT"_s);
         QCOMPARE(add(u"Tilde.txt"_s), u"Tilde.txt"_s);
-        QVERIFY(QFile::resize(dir.filePath(u"Tilde.txt"_s), 64 << 20) && readPhraseFile(dir.path()).value_or(QByteArray()).size() == 64 << 20); // sparse
-        QVERIFY(QFile::resize(dir.filePath(u"Tilde.txt"_s), (64 << 20) + 1) && !readPhraseFile(dir.path()));
+        QVERIFY(QFile::resize(dir.filePath(u"Tilde.txt"_s), 64 << 20)
+                && readPhraseFile(dir.path()).value_or(QByteArray()).size() == 64 << 20); // sparse
+        QVERIFY(QFile::resize(dir.filePath(u"Tilde.txt"_s), (64 << 20) + 1)
+                && !readPhraseFile(dir.path()));
     }
 
     // Each phrase that is not spaces only goes in at k = floor(u * (m + 1) / 2^53) of the m
     // already placed, for a draw u * 2^-53; u is random or the last one below a slot edge.
     void queueIsTheLiteralInsertion()
     {
-        const double known[] = {0.0, 0.0, 6004799503160661 * 0x1.0p-53}; // 3 * r rounds to 2, its whole part is 1
-        QCOMPARE(shuffledQueue({u"P1"_s, u"P2"_s, u"P3"_s}, [&, i = 0]() mutable { return known[i++]; }), (QStringList{u"P2"_s, u"P3"_s, u"P1"_s}));
+        const double known[] = {
+            0.0, 0.0, 6004799503160661 * 0x1.0p-53}; // 3 * r rounds to 2, its whole part is 1
+        QCOMPARE(
+            shuffledQueue({u"P1"_s, u"P2"_s, u"P3"_s}, [&, i = 0]() mutable { return known[i++]; }),
+            (QStringList{u"P2"_s, u"P3"_s, u"P1"_s}));
         std::mt19937_64 engine(7);
         for (int size : {0, 1, 2, 3, 63, 64, 65, 100, 129, 300, 4099}) {
             QStringList source, expected;
             std::vector<double> draws;
             for (int i = 0; i < size; ++i) {
-                source << (i % 7 == 3 ? QString(i % 3, u' ') : i % 13 == 5 ? u"\t"_s : u" phrase %1"_s.arg(i % 50));
-                const Wide m = expected.size() + 1, j = engine() % m + 1, u = i % 2 ? engine() >> 11 : ((j << 53) - 1) / m;
+                source << (i % 7 == 3        ? QString(i % 3, u' ')
+                               : i % 13 == 5 ? u"\t"_s
+                                             : u" phrase %1"_s.arg(i % 50));
+                const Wide m = expected.size() + 1, j = engine() % m + 1,
+                           u = i % 2 ? engine() >> 11 : ((j << 53) - 1) / m;
                 if (i % 7 != 3) {
                     draws.push_back(double(u) * 0x1.0p-53);
                     expected.insert(qsizetype(u * m >> 53), source.last());
@@ -99,22 +127,33 @@ private slots:
     void shippedFile()
     {
         QFETCH(QString, set);
-        const QByteArray bytes = contents(set.isEmpty() ? u"data/Tilde.txt"_s : u"data/sets/%1/Tilde.txt"_s.arg(set));
+        const QByteArray bytes =
+            contents(set.isEmpty() ? u"data/Tilde.txt"_s : u"data/sets/%1/Tilde.txt"_s.arg(set));
         const QStringList phrases = parsePhrases(bytes);
         // Windows-1252 with CR LF, one phrase a line, each read back as written; accented
         // letters are the ones the game knows, or ñ and ü.
         QCOMPARE(phrases.join(u"\r\n"_s) + u"\r\n"_s, decodeWindows1252(bytes));
-        const auto known = [](QChar c) { return c.decompositionTag() != QChar::Canonical || u"áéíóúÁÉÍÓÚñÑüÜ"_s.contains(c); };
+        const auto known = [](QChar c) {
+            return c.decompositionTag() != QChar::Canonical || u"áéíóúÁÉÍÓÚñÑüÜ"_s.contains(c);
+        };
         for (const QString &phrase : phrases)
-            QVERIFY2(phrase.size() <= (set.isEmpty() ? 383 : 100) && std::all_of(phrase.begin(), phrase.end(), known), qPrintable(phrase));
+            QVERIFY2(phrase.size() <= (set.isEmpty() ? 383 : 100)
+                         && std::all_of(phrase.begin(), phrase.end(), known),
+                     qPrintable(phrase));
         if (set.isEmpty())
             return;
         // A set: 60 phrases at least, none twice, a quarter holding a word of the set's
         // kind that takes no accent (from set-plain-words.txt).
         QVERIFY(phrases.size() >= 60 && QStringList(phrases).removeDuplicates() == 0);
-        const QRegularExpression line(u"^"_s + set + u": *(.+)$"_s, QRegularExpression::MultilineOption);
-        const QStringList plain = line.match(QString::fromUtf8(contents(u"tests/set-plain-words.txt"_s))).captured(1).split(u' ', Qt::SkipEmptyParts);
-        const QRegularExpression plainWord(u"(^|[^\\p{L}])("_s + plain.join(u'|') + u")($|[^\\p{L}])"_s, QRegularExpression::CaseInsensitiveOption);
+        const QRegularExpression line(u"^"_s + set + u": *(.+)$"_s,
+                                      QRegularExpression::MultilineOption);
+        const QStringList plain =
+            line.match(QString::fromUtf8(contents(u"tests/set-plain-words.txt"_s)))
+                .captured(1)
+                .split(u' ', Qt::SkipEmptyParts);
+        const QRegularExpression plainWord(u"(^|[^\\p{L}])("_s + plain.join(u'|')
+                                               + u")($|[^\\p{L}])"_s,
+                                           QRegularExpression::CaseInsensitiveOption);
         QVERIFY(!plain.isEmpty() && phrases.filter(plainWord).size() * 4 >= phrases.size());
     }
 
@@ -122,7 +161,8 @@ private slots:
     {
         qsizetype total = 0;
         for (const char *set : Sets)
-            total += parsePhrases(contents(u"data/sets/%1/Tilde.txt"_s.arg(QLatin1StringView(set)))).size();
+            total += parsePhrases(contents(u"data/sets/%1/Tilde.txt"_s.arg(QLatin1StringView(set))))
+                         .size();
         QVERIFY(total >= 400);
     }
 };

@@ -24,14 +24,17 @@ private slots:
         // Tiles follow 50 twips (3 px) apart; past 97/100 of the width a row ends, and the
         // next starts at 100 twips (7 px), 20 twips (1 px) below.
         game.form->resize(400, 600);
-        game.form->ShowPhrase(QStringLiteral("Un camión pequeño llevó los melones al mercado del pueblo"));
-        QCOMPARE(game.board(), QStringLiteral("Un camion pequeño llevo los melones al mercado del pueblo"));
+        game.form->ShowPhrase(
+            QStringLiteral("Un camión pequeño llevó los melones al mercado del pueblo"));
+        QCOMPARE(game.board(),
+                 QStringLiteral("Un camion pequeño llevo los melones al mercado del pueblo"));
         int rows = 1;
         for (int i = 1; i < game.shownTiles(); ++i) {
             const QRect before = game.tile(i - 1)->geometry(), tile = game.tile(i)->geometry();
             rows += tile.y() != before.y();
-            QVERIFY(tile.y() == before.y() ? std::abs(tile.x() - before.right() - 4) <= 1
-                                           : tile.x() == 7 && std::abs(tile.y() - before.bottom() - 2) <= 1);
+            QVERIFY(tile.y() == before.y()
+                        ? std::abs(tile.x() - before.right() - 4) <= 1
+                        : tile.x() == 7 && std::abs(tile.y() - before.bottom() - 2) <= 1);
         }
         QVERIFY(rows >= 3);
 
@@ -60,8 +63,10 @@ private slots:
         CaptionLabel *tile = game.tile(4);
         QTest::mousePress(tile, Qt::LeftButton, {}, QPoint(2, 2));
         QTest::mouseRelease(tile, Qt::LeftButton, {}, QPoint(-30, 2));
-        QTest::mouseClick(tile, Qt::LeftButton, {}, QPoint(2, 2)); // press, release, double-click, release
-        QMouseEvent second(QEvent::MouseButtonDblClick, QPointF(2, 2), tile->mapToGlobal(QPointF(2, 2)), Qt::LeftButton, Qt::LeftButton, {});
+        QTest::mouseClick(tile, Qt::LeftButton, {},
+                          QPoint(2, 2)); // press, release, double-click, release
+        QMouseEvent second(QEvent::MouseButtonDblClick, QPointF(2, 2),
+                           tile->mapToGlobal(QPointF(2, 2)), Qt::LeftButton, Qt::LeftButton, {});
         QApplication::sendEvent(tile, &second);
         QTest::mouseRelease(tile, Qt::LeftButton, {}, QPoint(2, 2));
         QCOMPARE(game.board(), QStringLiteral("tele"));
@@ -81,7 +86,8 @@ private slots:
         game.show();
         game.form->startAction()->trigger();
         QCOMPARE(game.form->backgroundColour(), QColor(64, 0, 0));
-        QCOMPARE(game.form->playList(), QStringList({QStringLiteral("Él café"), QStringLiteral("mamá")}));
+        QCOMPARE(game.form->playList(),
+                 QStringList({QStringLiteral("Él café"), QStringLiteral("mamá")}));
         QCOMPARE(game.board(), QStringLiteral("El cafe"));
 
         game.click(1); // only the É: a miss
@@ -107,7 +113,9 @@ private slots:
         QCOMPARE(game.lines(), QStringList({"", " Press START to being test ! "}));
         QCOMPARE(game.report(), QStringLiteral(" Score :  66.7% Shots :  3 Hits   :  2"));
         QCOMPARE(game.form->reportLabel()->textColour(), QColor(255, 255, 0));
-        QVERIFY(std::abs(game.form->reportLabel()->y() - qRound(game.form->frameGeometry().height() * 0.85)) <= 1);
+        QVERIFY(std::abs(game.form->reportLabel()->y()
+                         - qRound(game.form->frameGeometry().height() * 0.85))
+                <= 1);
         game.form->move(0, 5000);
         game.enter();
         const QRect label = game.form->reportLabel()->geometry();

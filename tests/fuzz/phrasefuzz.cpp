@@ -11,13 +11,19 @@
 #include <cstdio>
 #include <cstdlib>
 
-#define REQUIRE(holds) if (!(holds)) { std::fprintf(stderr, "phrase fuzz: %s\n", #holds); std::abort(); }
+#define REQUIRE(holds) \
+    if (!(holds)) { \
+        std::fprintf(stderr, "phrase fuzz: %s\n", #holds); \
+        std::abort(); \
+    }
 
 // Well-formed UTF-8 (RFC 3629) over the bytes read as Latin-1: no overlong form, no
 // surrogate, nothing past U+10FFFF.
-static const QRegularExpression Utf8(QStringLiteral("\\A(?:[\\x00-\\x7F]|[\\xC2-\\xDF][\\x80-\\xBF]|\\xE0[\\xA0-\\xBF][\\x80-\\xBF]"
-    "|[\\xE1-\\xEC\\xEE\\xEF][\\x80-\\xBF]{2}|\\xED[\\x80-\\x9F][\\x80-\\xBF]|\\xF0[\\x90-\\xBF][\\x80-\\xBF]{2}"
-    "|[\\xF1-\\xF3][\\x80-\\xBF]{3}|\\xF4[\\x80-\\x8F][\\x80-\\xBF]{2})*\\z"));
+static const QRegularExpression Utf8(
+    QStringLiteral("\\A(?:[\\x00-\\x7F]|[\\xC2-\\xDF][\\x80-\\xBF]|\\xE0[\\xA0-\\xBF][\\x80-\\xBF]"
+                   "|[\\xE1-\\xEC\\xEE\\xEF][\\x80-\\xBF]{2}|\\xED[\\x80-\\x9F][\\x80-\\xBF]|\\xF0["
+                   "\\x90-\\xBF][\\x80-\\xBF]{2}"
+                   "|[\\xF1-\\xF3][\\x80-\\xBF]{3}|\\xF4[\\x80-\\x8F][\\x80-\\xBF]{2})*\\z"));
 
 // Windows-1252 for the bytes 0x80 to 0x9F; the five it leaves undefined keep their value.
 static const QStringView High = u"€\u0081‚ƒ„…†‡ˆ‰Š‹Œ\u008DŽ\u008F\u0090‘’“”•–—˜™š›œ\u009DžŸ";
@@ -32,12 +38,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     for (const char c : utf8 ? QByteArrayView() : bytes)
         text += uchar(c) >= 0x80 && uchar(c) < 0xA0 ? High[uchar(c) - 0x80] : QChar(uchar(c));
     QStringList expected;
-    for (const QString &line : text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n').split(u'\n'))
-        if (const QString phrase = line.split(u' ', Qt::SkipEmptyParts).join(u' '); !phrase.isEmpty())
+    for (const QString &line : text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+                                   .replace(u'\r', u'\n')
+                                   .split(u'\n'))
+        if (const QString phrase = line.split(u' ', Qt::SkipEmptyParts).join(u' ');
+            !phrase.isEmpty())
             expected << phrase;
     const QStringList phrases = parsePhrases(bytes);
     REQUIRE(phrases == expected);
     for (const QString &p : phrases)
-        REQUIRE(!p.isEmpty() && !p.startsWith(u' ') && !p.endsWith(u' ') && !p.contains(QStringLiteral("  ")) && !p.contains(u'\r') && !p.contains(u'\n'));
+        REQUIRE(!p.isEmpty() && !p.startsWith(u' ') && !p.endsWith(u' ')
+                && !p.contains(QStringLiteral("  ")) && !p.contains(u'\r') && !p.contains(u'\n'));
     return 0;
 }

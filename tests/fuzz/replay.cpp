@@ -14,13 +14,15 @@ int main(int argc, char *argv[])
 {
     int replayed = 0;
     for (int a = 1; a < argc; ++a) {
-        for (const QFileInfo &info : QDir(QString::fromLocal8Bit(argv[a])).entryInfoList(QDir::Files)) {
+        for (const QFileInfo &info :
+             QDir(QString::fromLocal8Bit(argv[a])).entryInfoList(QDir::Files)) {
             QFile file(info.filePath());
             if (!file.open(QIODevice::ReadOnly))
                 return 1;
             const QByteArray bytes = file.readAll();
             std::fprintf(stderr, "%s\n", qPrintable(file.fileName()));
-            LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t *>(bytes.constData()), std::size_t(bytes.size()));
+            LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t *>(bytes.constData()),
+                                   std::size_t(bytes.size()));
             ++replayed;
         }
     }
