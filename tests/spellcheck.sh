@@ -14,5 +14,5 @@ grep -v '^#' tests/spelling-allowlist.txt | cut -f1 > "$allowed"
 unknown=$(for file in data/Tilde.txt data/sets/*/Tilde.txt; do
     iconv -f WINDOWS-1252 -t UTF-8 "$file" | hunspell -d es_ES -i UTF-8 -l
 done | sort -u | grep -vxF -f "$allowed" || true)
-[ -z "$unknown" ] || { echo "FAIL: not in the dictionary:" $unknown >&2; exit 1; }
+[ -z "$unknown" ] || { echo "FAIL: not in the dictionary: $(echo "$unknown" | tr '\n' ' ')" >&2; exit 1; }
 echo "spelling: ok"

@@ -42,33 +42,72 @@ check_tree() {
 }
 
 # The launcher of the installed tree under $1, with the game swapped for a stub that
-# writes down where it was started, and xdg-open for one that writes down its argument.
+# writes down where it was started, xdg-open for one that writes down its argument, and
+# mkdir for one that writes down its arguments and makes nothing outside the scratch
+# folder. Where the test runs as root, a read-only folder is tried as the user nobody.
 check_launcher() {
     prefix=$1
     launcher="$prefix/bin/acutrix-launcher"
     sample="$prefix/share/acutrix/Tilde.txt"
-    record="$scratch/record.txt"
-    opened="$scratch/opened.txt"
-    mkdir -p "$scratch/tools" "$scratch/home"
-    printf '#!/bin/sh\n{ pwd -P; echo "$PPID"; echo "$#"; } > "%s"\n' "$record" > "$prefix/bin/acutrix"
-    printf '#!/bin/sh\necho "$1" >> "%s"\n' "$opened" > "$scratch/tools/xdg-open"
-    chmod +x "$prefix/bin/acutrix" "$scratch/tools/xdg-open"
+    log="$scratch/log"
+    record="$log/record.txt"
+    opened="$log/opened.txt"
+    made="$log/made.txt"
+    mkdir -p "$scratch/tools" "$scratch/home" "$scratch/cwd" "$log"
+    chmod 755 "$scratch"
+    chmod 777 "$log"
+    cat > "$prefix/bin/acutrix" <<STUB
+#!/bin/sh
+{ pwd -P; echo "\$PPID"; echo "\$#"; } > "$record"
+STUB
+    cat > "$scratch/tools/xdg-open" <<STUB
+#!/bin/sh
+echo "\$1" >> "$opened"
+STUB
+    cat > "$scratch/tools/mkdir" <<STUB
+#!/bin/sh
+echo "\$*" >> "$made"
+for last; do :; done
+case \$last in
+    "$scratch"/*) exec /bin/mkdir "\$@" ;;
+esac
+exit 1
+STUB
+    chmod +x "$prefix/bin/acutrix" "$scratch/tools/xdg-open" "$scratch/tools/mkdir"
 
-    # run [env assignments...] -- [options]: the launcher in that environment; its exit
-    # status goes to $status, what it printed to stdout.txt and stderr.txt.
+    # run [env arguments...] -- [options]: the launcher, started in the empty folder cwd,
+    # with the env arguments (-u NAME, NAME=VALUE) applied last; its exit status goes to
+    # $status, what it printed to stdout.txt and stderr.txt. With $as set to a user, it
+    # runs as that user.
+    as=""
     run() {
-        rm -f "$record" "$opened"
-        environment=""
-        while [ "$1" != -- ]; do environment="$environment $1"; shift; done
-        shift
+        rm -f "$record" "$opened" "$made"
+        count=$#
+        swapped=""
+        while [ "$count" -gt 0 ]; do
+            if [ "$1" = -- ] && [ -z "$swapped" ]; then
+                set -- "$@" "$launcher"
+                swapped=yes
+            else
+                set -- "$@" "$1"
+            fi
+            shift
+            count=$((count - 1))
+        done
+        if [ -n "$as" ]; then
+            set -- setpriv --reuid="$as" --regid="$(id -g "$as")" --clear-groups env "$@"
+        else
+            set -- env "$@"
+        fi
         status=0
-        env -u XDG_DATA_HOME HOME="$scratch/home" PATH="$scratch/tools:/usr/bin:/bin" \
-            $environment "$launcher" "$@" \
-            > "$scratch/stdout.txt" 2> "$scratch/stderr.txt" || status=$?
+        (cd "$scratch/cwd" && env -u XDG_DATA_HOME HOME="$scratch/home" \
+            PATH="$scratch/tools:/usr/bin:/bin" "$@") \
+            < /dev/null > "$scratch/stdout.txt" 2> "$scratch/stderr.txt" || status=$?
     }
-    started_in() { [ -f "$record" ] && sed -n 1p "$record"; }
+    started_in() { if [ -f "$record" ]; then sed -n 1p "$record"; fi; }
     physical() { (cd "$1" && pwd -P); }
     folder="$scratch/home/.local/share/acutrix"
+    listing() { ls -lA "$folder"; cat "$folder"/* 2>/dev/null || true; }
 
     # The first start makes the folder, copies the sample and hands its process over.
     run --
@@ -80,64 +119,167 @@ check_launcher() {
     # The player's own file, under any capitals, empty, or a link to nothing, stays;
     # with it gone, an edit puts the sample back first.
     for kind in own empty capitals link gone; do
-        rm -f "$folder"/*
+        rm -f "$folder"/* "$folder"/.??*
         case $kind in
             own) printf 'Mi única frase.\n' > "$folder/Tilde.txt" ;;
             empty) : > "$folder/Tilde.txt" ;;
             capitals) printf 'Otra frase.\n' > "$folder/tilde.TXT" ;;
             link) ln -s "$scratch/nowhere.txt" "$folder/Tilde.txt" ;;
         esac
-        before=$(ls -l "$folder"; cat "$folder"/* 2>/dev/null || true)
+        before=$(listing)
         for option in --edit-phrases --open-folder ""; do
-            run -- $option
-            [ "$kind" = gone ] || [ "$(ls -l "$folder"; cat "$folder"/* 2>/dev/null || true)" = "$before" ] \
+            run -- ${option:+"$option"}
+            [ "$kind" = gone ] || [ "$(listing)" = "$before" ] \
                 || fail "'$option' changed the player's $kind phrase file"
         done
     done
     cmp -s "$sample" "$folder/Tilde.txt" || fail "--edit-phrases did not copy the sample first"
     run -- --edit-phrases
-    [ "$status" -eq 0 ] && [ "$(cat "$opened")" = "$folder/Tilde.txt" ] || fail "--edit-phrases opened $(cat "$opened")"
+    { [ "$status" -eq 0 ] && [ "$(cat "$opened")" = "$folder/Tilde.txt" ]; } || fail "--edit-phrases opened $(cat "$opened")"
     run -- --open-folder
-    [ "$status" -eq 0 ] && [ "$(cat "$opened")" = "$folder" ] && [ ! -f "$record" ] || fail "--open-folder failed"
+    { [ "$status" -eq 0 ] && [ "$(cat "$opened")" = "$folder" ] && [ ! -f "$record" ]; } || fail "--open-folder failed"
+
+    # A stale temporary copy in the folder, a link or a folder, is neither written through
+    # nor put in place: the sample arrives as a plain file and no copy is left behind.
+    printf 'Lo que el enlace señala.\n' > "$scratch/target.txt"
+    cp "$scratch/target.txt" "$scratch/target-before.txt"
+    for stale in link folder; do
+        rm -rf "$folder"
+        mkdir -p "$folder"
+        case $stale in
+            link) ln -s "$scratch/target.txt" "$folder/.Tilde.txt.new" ;;
+            folder) mkdir "$folder/.Tilde.txt.new" ;;
+        esac
+        run --
+        cmp -s "$scratch/target.txt" "$scratch/target-before.txt" || fail "a stale $stale was written through"
+        { [ -f "$folder/Tilde.txt" ] && [ ! -L "$folder/Tilde.txt" ] && cmp -s "$sample" "$folder/Tilde.txt"; } \
+            || fail "with a stale $stale the phrase file is not the sample"
+        [ "$(cd "$folder" && echo .[!.]* *)" = ".Tilde.txt.new Tilde.txt" ] \
+            || fail "with a stale $stale the folder holds: $(ls -A "$folder")"
+    done
+
+    # The editor gets the file the game reads: Tilde.txt itself, else the first name in
+    # byte order that differs from it only in capitals. Made in an order that is neither.
+    for exact in yes no; do
+        rm -rf "$folder"
+        mkdir -p "$folder"
+        case $exact in
+            yes) set -- tilde.txt Tilde.txt TILDE.TXT Tilde.txt ;;
+            no) set -- tilde.txt TILDE.TXT Tilde.TXT TILDE.TXT ;;
+        esac
+        for name in "$1" "$2" "$3"; do echo "$name" > "$folder/$name"; done
+        run -- --edit-phrases
+        [ "$(cat "$opened")" = "$folder/$4" ] || fail "with $1 $2 $3, --edit-phrases opened $(cat "$opened")"
+        [ "$(cat "$folder/$4")" = "$4" ] || fail "--edit-phrases changed $4"
+    done
 
     # With no opener installed, a clear message and a failure; the file stays.
     mkdir "$scratch/bare"
-    for command in basename cat chmod cp dirname find grep mkdir mv readlink rm; do
+    for command in basename cat chmod cp dirname find mkdir mktemp mv readlink rm sed sort; do
         ln -s "$(command -v $command)" "$scratch/bare/$command"
     done
+    before=$(listing)
     for option in --edit-phrases --open-folder; do
-        run PATH="$scratch/bare" -- $option
-        [ "$status" -eq 1 ] && grep -q 'xdg-open is not installed' "$scratch/stderr.txt" || fail "$option without an opener"
+        run PATH="$scratch/bare" -- "$option"
+        { [ "$status" -eq 1 ] && grep -q 'xdg-open is not installed' "$scratch/stderr.txt"; } || fail "$option without an opener"
     done
-    cmp -s "$sample" "$folder/Tilde.txt" || fail "a failed opening lost the phrase file"
+    [ "$(listing)" = "$before" ] || fail "a failed opening changed the phrase files"
 
     # An absolute XDG_DATA_HOME names the data folder; any other value is passed over.
     run XDG_DATA_HOME="$scratch/data" --
     [ "$(started_in)" = "$(physical "$scratch/data/acutrix")" ] || fail "XDG_DATA_HOME was not followed"
 
-    # With no data folder to be had, the game plays the installed sample.
+    # With no data folder to be had, the game plays the installed sample. With no
+    # absolute HOME either, not even a folder is made.
     : > "$scratch/not-a-folder"
     run HOME="$scratch/not-a-folder" --
-    [ "$(started_in)" = "$(physical "$prefix/share/acutrix")" ] && grep -q 'could not use' "$scratch/stderr.txt" \
+    { [ "$(started_in)" = "$(physical "$prefix/share/acutrix")" ] && grep -q 'could not use' "$scratch/stderr.txt"; } \
         || fail "with no data folder the game started in $(started_in)"
+    run_without_home() {
+        case $home in
+            unset) run -u HOME -- "$@" ;;
+            empty) run HOME= -- "$@" ;;
+            relative) run HOME=relative -- "$@" ;;
+            "relative XDG_DATA_HOME") run HOME=relative XDG_DATA_HOME=data -- "$@" ;;
+        esac
+    }
+    for home in unset empty relative "relative XDG_DATA_HOME"; do
+        run_without_home
+        { [ "$(started_in)" = "$(physical "$prefix/share/acutrix")" ] && [ ! -s "$made" ]; } \
+            || fail "with HOME $home the game started in $(started_in) after mkdir $(cat "$made" 2>/dev/null)"
+        [ -z "$(ls -A "$scratch/cwd")" ] || fail "with HOME $home the launcher made $(ls -A "$scratch/cwd")"
+        [ "$(wc -l < "$scratch/stderr.txt")" -eq 1 ] || fail "with HOME $home the launcher said: $(cat "$scratch/stderr.txt")"
+        run_without_home --edit-phrases
+        { [ "$status" -eq 1 ] && [ ! -s "$made" ] && [ ! -f "$opened" ]; } || fail "--edit-phrases with HOME $home"
+    done
+
+    # A folder that exists but is read-only and holds no phrase file: the game plays the
+    # installed sample, with one line on stderr, and the folder stays empty.
+    if [ "$(id -u)" -ne 0 ]; then
+        locked=$folder
+    elif command -v setpriv >/dev/null && id nobody >/dev/null 2>&1; then
+        as=nobody
+        locked="$scratch/nobody/.local/share/acutrix"
+    else
+        locked=""
+        echo "the read-only folder is not tried: running as root, with no setpriv or no user nobody"
+    fi
+    if [ -n "$locked" ]; then
+        rm -rf "$locked"
+        mkdir -p "$locked"
+        chmod 555 "$locked"
+        run HOME="${locked%/.local/share/acutrix}" --
+        as=""
+        chmod 755 "$locked"
+        [ "$(started_in)" = "$(physical "$prefix/share/acutrix")" ] || fail "in a read-only folder the game started in $(started_in)"
+        [ "$(wc -l < "$scratch/stderr.txt")" -eq 1 ] || fail "in a read-only folder the launcher said: $(cat "$scratch/stderr.txt")"
+        [ -z "$(ls -A "$locked")" ] || fail "the launcher left $(ls -A "$locked") in a read-only folder"
+    fi
 
     # The practice sets: listed, each started in its installed folder, which stays as it was.
     run -- --list-sets
-    sets=$(cat "$scratch/stdout.txt")
-    [ "$(echo $sets)" = "diacritics hiatus last-syllable next-to-last questions third-from-last" ] \
-        || fail "--list-sets printed: $sets"
-    for set in $sets; do
+    [ "$(tr '\n' ' ' < "$scratch/stdout.txt")" = "diacritics hiatus last-syllable next-to-last questions third-from-last " ] \
+        || fail "--list-sets printed: $(cat "$scratch/stdout.txt")"
+    cp "$scratch/stdout.txt" "$scratch/sets.txt"
+    while read -r set; do
         run -- --set "$set"
         [ "$(started_in)" = "$(physical "$prefix/share/acutrix/sets/$set")" ] || fail "--set $set played in $(started_in)"
-    done
+    done < "$scratch/sets.txt"
     [ "$(ls "$prefix/share/acutrix/sets/questions")" = Tilde.txt ] || fail "a set's folder was changed"
-    for wrong in nothing ../sets . "" "--set questions"; do
-        run -- --set $wrong
-        [ "$status" -eq 2 ] && [ -s "$scratch/stderr.txt" ] && [ ! -f "$record" ] \
+    # Every wrong name reaches the launcher as written, and is refused as unknown.
+    newline='
+'
+    for wrong in nothing ../sets . "" "--set questions" "nothing${newline}questions" "questions${newline}" \
+        Questions "questions " questions/ ./questions; do
+        run -- --set "$wrong"
+        { [ "$status" -eq 2 ] && [ -s "$scratch/stderr.txt" ] && [ ! -f "$record" ]; } \
             || fail "--set '$wrong' gave status $status"
     done
     run -- --unknown
-    [ "$status" -eq 2 ] && [ ! -f "$record" ] || fail "an unknown option gave status $status"
+    { [ "$status" -eq 2 ] && [ ! -f "$record" ]; } || fail "an unknown option gave status $status"
+}
+
+# Every shell script of the project passes shellcheck, where it is installed: those git
+# knows of outside a git checkout, those found in the source tree.
+check_scripts() {
+    if ! command -v shellcheck >/dev/null; then
+        echo "shellcheck is not installed: the shell scripts are not checked"
+        return 0
+    fi
+    source=$(cd "$(dirname "$0")/../.." && pwd)
+    (
+        cd "$source"
+        if [ -e .git ] && command -v git >/dev/null; then
+            git ls-files -z -- '*.sh' .ci/run packaging/acutrix-launcher.in
+        else
+            find . \( -name .git -o -name 'build*' \) -prune -o -type f \( -name '*.sh' \
+                -o -path ./.ci/run -o -path ./packaging/acutrix-launcher.in \) -print0
+        fi
+    ) > "$scratch/scripts.txt"
+    grep -qz '^\(\./\)\?packaging/acutrix-launcher\.in$' "$scratch/scripts.txt" \
+        || fail "the shell scripts of $source were not found"
+    (cd "$source" && xargs -0 shellcheck < "$scratch/scripts.txt") >&2 \
+        || fail "shellcheck finds faults in the shell scripts"
 }
 
 case $mode in
@@ -146,6 +288,7 @@ case $mode in
             || { cat "$scratch/install.log" >&2; fail "cmake --install failed"; }
         check_tree "$scratch/prefix"
         check_launcher "$scratch/prefix"
+        check_scripts
         ;;
     deb)
         "$tool" --config "$build/CPackConfig.cmake" -G DEB -B "$scratch/out" > "$scratch/cpack.log" 2>&1 \
