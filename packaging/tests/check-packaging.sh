@@ -6,7 +6,8 @@
 # Usage: check-packaging.sh install CMAKE BUILD_DIR FILE_LIST
 #        check-packaging.sh deb CPACK BUILD_DIR FILE_LIST
 # install: cmake --install puts exactly the listed files in place, the desktop entry,
-#   metainfo and manual pages are valid, and the launcher and its options behave.
+#   metainfo and manual pages are valid, the launcher and its options behave, and
+#   the project's shell scripts pass shellcheck (where it is installed).
 # deb: the .deb holds the same files under /usr, declares its dependencies, and
 #   lintian (where installed) finds no error and no warning in it.
 set -eu
@@ -259,8 +260,8 @@ STUB
     { [ "$status" -eq 2 ] && [ ! -f "$record" ]; } || fail "an unknown option gave status $status"
 }
 
-# Every shell script of the project passes shellcheck, where it is installed: those git
-# knows of outside a git checkout, those found in the source tree.
+# Every shell script of the project passes shellcheck, where it is installed: the ones git
+# knows of or, outside a git checkout, the ones found in the source tree.
 check_scripts() {
     if ! command -v shellcheck >/dev/null; then
         echo "shellcheck is not installed: the shell scripts are not checked"
