@@ -273,7 +273,7 @@ check_scripts() {
         if [ -e .git ] && command -v git >/dev/null; then
             git ls-files -z -- '*.sh' .ci/run packaging/acutrix-launcher.in
         else
-            find . \( -name .git -o -name 'build*' \) -prune -o -type f \( -name '*.sh' \
+            find . \( -name .git -o -type d -name 'build*' \) -prune -o -type f \( -name '*.sh' \
                 -o -path ./.ci/run -o -path ./packaging/acutrix-launcher.in \) -print0
         fi
     ) > "$scratch/scripts.txt"
