@@ -12,6 +12,9 @@
 #   lintian (where installed) finds no error and no warning in it.
 set -eu
 mode=$1 tool=$2 build=$3 list=$4
+# The installed tree is readable by all, as a package's is; the read-only folder case
+# below runs the launcher as another user.
+umask 022
 
 fail() {
     echo "FAIL: $*" >&2
