@@ -78,35 +78,18 @@ esac
 exit 1
 STUB
     chmod +x "$prefix/bin/acutrix" "$scratch/tools/xdg-open" "$scratch/tools/mkdir"
+    ln -s "$launcher" "$scratch/tools/launcher"
 
-    # run [env arguments...] -- [options]: the launcher, started in the empty folder cwd,
-    # with the env arguments (-u NAME, NAME=VALUE) applied last; its exit status goes to
-    # $status, what it printed to stdout.txt and stderr.txt. With $as set to a user, it
-    # runs as that user.
+    # run [env arguments...] launcher [options]: the launcher, started in the empty folder
+    # cwd, with the env arguments (-u NAME, NAME=VALUE) applied last, and as the user $as
+    # if set; its exit status goes to $status, what it printed to stdout.txt and stderr.txt.
     as=""
     run() {
         rm -f "$record" "$opened" "$made"
-        count=$#
-        swapped=""
-        while [ "$count" -gt 0 ]; do
-            if [ "$1" = -- ] && [ -z "$swapped" ]; then
-                set -- "$@" "$launcher"
-                swapped=yes
-            else
-                set -- "$@" "$1"
-            fi
-            shift
-            count=$((count - 1))
-        done
-        if [ -n "$as" ]; then
-            set -- setpriv --reuid="$as" --regid="$(id -g "$as")" --clear-groups env "$@"
-        else
-            set -- env "$@"
-        fi
+        set -- env -u XDG_DATA_HOME HOME="$scratch/home" PATH="$scratch/tools:/usr/bin:/bin" env "$@"
+        [ -z "$as" ] || set -- setpriv --reuid="$as" --regid="$(id -g "$as")" --clear-groups "$@"
         status=0
-        (cd "$scratch/cwd" && env -u XDG_DATA_HOME HOME="$scratch/home" \
-            PATH="$scratch/tools:/usr/bin:/bin" "$@") \
-            < /dev/null > "$scratch/stdout.txt" 2> "$scratch/stderr.txt" || status=$?
+        (cd "$scratch/cwd" && "$@") < /dev/null > "$scratch/stdout.txt" 2> "$scratch/stderr.txt" || status=$?
     }
     started_in() { if [ -f "$record" ]; then sed -n 1p "$record"; fi; }
     physical() { (cd "$1" && pwd -P); }
@@ -114,7 +97,7 @@ STUB
     listing() { ls -lA "$folder"; cat "$folder"/* 2>/dev/null || true; }
 
     # The first start makes the folder, copies the sample and hands its process over.
-    run --
+    run launcher
     [ "$(started_in)" = "$(physical "$folder")" ] || fail "the first start did not play in $folder"
     cmp -s "$sample" "$folder/Tilde.txt" || fail "the first start did not copy the sample file"
     [ -w "$folder/Tilde.txt" ] || fail "the copied phrase file cannot be changed by its owner"
@@ -132,15 +115,15 @@ STUB
         esac
         before=$(listing)
         for option in --edit-phrases --open-folder ""; do
-            run -- ${option:+"$option"}
+            run launcher ${option:+"$option"}
             [ "$kind" = gone ] || [ "$(listing)" = "$before" ] \
                 || fail "'$option' changed the player's $kind phrase file"
         done
     done
     cmp -s "$sample" "$folder/Tilde.txt" || fail "--edit-phrases did not copy the sample first"
-    run -- --edit-phrases
+    run launcher --edit-phrases
     { [ "$status" -eq 0 ] && [ "$(cat "$opened")" = "$folder/Tilde.txt" ]; } || fail "--edit-phrases opened $(cat "$opened")"
-    run -- --open-folder
+    run launcher --open-folder
     { [ "$status" -eq 0 ] && [ "$(cat "$opened")" = "$folder" ] && [ ! -f "$record" ]; } || fail "--open-folder failed"
 
     # A stale temporary copy in the folder, a link or a folder, is neither written through
@@ -154,7 +137,7 @@ STUB
             link) ln -s "$scratch/target.txt" "$folder/.Tilde.txt.new" ;;
             folder) mkdir "$folder/.Tilde.txt.new" ;;
         esac
-        run --
+        run launcher
         cmp -s "$scratch/target.txt" "$scratch/target-before.txt" || fail "a stale $stale was written through"
         { [ -f "$folder/Tilde.txt" ] && [ ! -L "$folder/Tilde.txt" ] && cmp -s "$sample" "$folder/Tilde.txt"; } \
             || fail "with a stale $stale the phrase file is not the sample"
@@ -172,7 +155,7 @@ STUB
             no) set -- tilde.txt TILDE.TXT Tilde.TXT TILDE.TXT ;;
         esac
         for name in "$1" "$2" "$3"; do echo "$name" > "$folder/$name"; done
-        run -- --edit-phrases
+        run launcher --edit-phrases
         [ "$(cat "$opened")" = "$folder/$4" ] || fail "with $1 $2 $3, --edit-phrases opened $(cat "$opened")"
         [ "$(cat "$folder/$4")" = "$4" ] || fail "--edit-phrases changed $4"
     done
@@ -182,38 +165,37 @@ STUB
     for command in basename cat chmod cp dirname find mkdir mktemp mv readlink rm sed sort; do
         ln -s "$(command -v $command)" "$scratch/bare/$command"
     done
+    ln -s "$launcher" "$scratch/bare/launcher"
     before=$(listing)
     for option in --edit-phrases --open-folder; do
-        run PATH="$scratch/bare" -- "$option"
+        run PATH="$scratch/bare" launcher "$option"
         { [ "$status" -eq 1 ] && grep -q 'xdg-open is not installed' "$scratch/stderr.txt"; } || fail "$option without an opener"
     done
     [ "$(listing)" = "$before" ] || fail "a failed opening changed the phrase files"
 
     # An absolute XDG_DATA_HOME names the data folder; any other value is passed over.
-    run XDG_DATA_HOME="$scratch/data" --
+    run XDG_DATA_HOME="$scratch/data" launcher
     [ "$(started_in)" = "$(physical "$scratch/data/acutrix")" ] || fail "XDG_DATA_HOME was not followed"
 
     # With no data folder to be had, the game plays the installed sample. With no
     # absolute HOME either, not even a folder is made.
     : > "$scratch/not-a-folder"
-    run HOME="$scratch/not-a-folder" --
+    run HOME="$scratch/not-a-folder" launcher
     { [ "$(started_in)" = "$(physical "$prefix/share/acutrix")" ] && grep -q 'could not use' "$scratch/stderr.txt"; } \
         || fail "with no data folder the game started in $(started_in)"
-    run_without_home() {
+    for home in unset empty relative "relative, XDG_DATA_HOME too"; do
         case $home in
-            unset) run -u HOME -- "$@" ;;
-            empty) run HOME= -- "$@" ;;
-            relative) run HOME=relative -- "$@" ;;
-            "relative XDG_DATA_HOME") run HOME=relative XDG_DATA_HOME=data -- "$@" ;;
+            unset) set -- -u HOME ;;
+            empty) set -- HOME= ;;
+            relative) set -- HOME=relative ;;
+            *) set -- HOME=relative XDG_DATA_HOME=data ;;
         esac
-    }
-    for home in unset empty relative "relative XDG_DATA_HOME"; do
-        run_without_home
+        run "$@" launcher
         { [ "$(started_in)" = "$(physical "$prefix/share/acutrix")" ] && [ ! -s "$made" ]; } \
             || fail "with HOME $home the game started in $(started_in) after mkdir $(cat "$made" 2>/dev/null)"
         [ -z "$(ls -A "$scratch/cwd")" ] || fail "with HOME $home the launcher made $(ls -A "$scratch/cwd")"
         [ "$(wc -l < "$scratch/stderr.txt")" -eq 1 ] || fail "with HOME $home the launcher said: $(cat "$scratch/stderr.txt")"
-        run_without_home --edit-phrases
+        run "$@" launcher --edit-phrases
         { [ "$status" -eq 1 ] && [ ! -s "$made" ] && [ ! -f "$opened" ]; } || fail "--edit-phrases with HOME $home"
     done
 
@@ -232,7 +214,7 @@ STUB
         rm -rf "$locked"
         mkdir -p "$locked"
         chmod 555 "$locked"
-        run HOME="${locked%/.local/share/acutrix}" --
+        run HOME="${locked%/.local/share/acutrix}" launcher
         as=""
         chmod 755 "$locked"
         [ "$(started_in)" = "$(physical "$prefix/share/acutrix")" ] || fail "in a read-only folder the game started in $(started_in)"
@@ -241,12 +223,12 @@ STUB
     fi
 
     # The practice sets: listed, each started in its installed folder, which stays as it was.
-    run -- --list-sets
+    run launcher --list-sets
     [ "$(tr '\n' ' ' < "$scratch/stdout.txt")" = "diacritics hiatus last-syllable next-to-last questions third-from-last " ] \
         || fail "--list-sets printed: $(cat "$scratch/stdout.txt")"
     cp "$scratch/stdout.txt" "$scratch/sets.txt"
     while read -r set; do
-        run -- --set "$set"
+        run launcher --set "$set"
         [ "$(started_in)" = "$(physical "$prefix/share/acutrix/sets/$set")" ] || fail "--set $set played in $(started_in)"
     done < "$scratch/sets.txt"
     [ "$(ls "$prefix/share/acutrix/sets/questions")" = Tilde.txt ] || fail "a set's folder was changed"
@@ -255,11 +237,11 @@ STUB
 '
     for wrong in nothing ../sets . "" "--set questions" "nothing${newline}questions" "questions${newline}" \
         Questions "questions " questions/ ./questions; do
-        run -- --set "$wrong"
+        run launcher --set "$wrong"
         { [ "$status" -eq 2 ] && [ -s "$scratch/stderr.txt" ] && [ ! -f "$record" ]; } \
             || fail "--set '$wrong' gave status $status"
     done
-    run -- --unknown
+    run launcher --unknown
     { [ "$status" -eq 2 ] && [ ! -f "$record" ]; } || fail "an unknown option gave status $status"
 }
 
