@@ -60,14 +60,8 @@ check_launcher() {
     mkdir -p "$scratch/tools" "$scratch/home" "$scratch/cwd" "$log"
     chmod 755 "$scratch"
     chmod 777 "$log"
-    cat > "$prefix/bin/acutrix" <<STUB
-#!/bin/sh
-{ pwd -P; echo "\$PPID"; echo "\$#"; } > "$record"
-STUB
-    cat > "$scratch/tools/xdg-open" <<STUB
-#!/bin/sh
-echo "\$1" >> "$opened"
-STUB
+    printf "#!/bin/sh\n{ pwd -P; echo \"\$PPID\"; echo \"\$#\"; } > '%s'\n" "$record" > "$prefix/bin/acutrix"
+    printf "#!/bin/sh\necho \"\$1\" >> '%s'\n" "$opened" > "$scratch/tools/xdg-open"
     cat > "$scratch/tools/mkdir" <<STUB
 #!/bin/sh
 echo "\$*" >> "$made"
