@@ -69,9 +69,9 @@ private slots:
             << "  ab   cd  \r\n\t\na  \t  b"_ba << QStringList{u"ab cd"_s, u"\t"_s, u"a \t b"_s};
         QTest::newRow("only extra space at an end")
             << "uno \na b \n a\n"_ba << QStringList{u"uno"_s, u"a b"_s, u"a"_s};
-        QTest::newRow("Windows-1252")
-            << "Cami\xF3n\r\n\xC1 \x80\x81\x9F\r\n"_ba
-            << QStringList{u"Cami\u00F3n"_s, u"\u00C1 \u20AC\u0081\u0178"_s};
+        QTest::newRow("Windows-1252, the bytes of a mark kept")
+            << "\xEF\xBB\xBF\x43\x61mi\xF3n\r\n\xC1 \x80\x81\x9F\r\n"_ba
+            << QStringList{u"\u00EF\u00BB\u00BFCami\u00F3n"_s, u"\u00C1 \u20AC\u0081\u0178"_s};
         QTest::newRow("UTF-8") << "Cami\xC3\xB3n\n\xC3\x81 \xC2\xA0 \n"_ba
                                << QStringList{u"Cami\u00F3n"_s, u"\u00C1 \u00A0"_s};
         QTest::newRow("UTF-8, only the first mark dropped")
