@@ -50,7 +50,7 @@ private slots:
         game.form->ShowPhrase(QString(500, u'á'));
         QCOMPARE(game.board(), QString(383, u'a'));
         for (int i = 0; i < TileCount; ++i) {
-            QCOMPARE(game.tile(i)->pointSize(), 36);
+            QCOMPARE(game.tile(i)->pointSize(), 36.0);
             QCOMPARE(game.tile(i)->textColour(), White);
         }
     }
@@ -84,8 +84,8 @@ private slots:
         QTest::mouseMove(game.tile(3), QPoint(2, 2));
         QCOMPARE(game.tile(3)->pointSize(), 46.0);
         QTest::mouseMove(game.tile(4), QPoint(game.tile(4)->width() - 2, 2));
-        QCOMPARE(game.tile(3)->pointSize(), 36);
-        QCOMPARE(game.tile(4)->pointSize(), 46);
+        QCOMPARE(game.tile(3)->pointSize(), 36.0);
+        QCOMPARE(game.tile(4)->pointSize(), 46.0);
         QVERIFY(game.tile(4)->height() > game.tile(3)->height());
         QCOMPARE(game.form->textPanel()->children().last(), game.tile(4));
     }
