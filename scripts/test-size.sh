@@ -27,6 +27,7 @@ measure() {
     local lines width=0
     lines=$(cloc --quiet --csv --by-file --include-lang="$languages" --list-file="$1" 2>/dev/null \
         | awk -F, -v files="$1.counted" '
+            { for (i = 1; i <= NF; ++i) gsub(/^[ "]+|[ "]+$/, "", $i) }
             !code {
                 for (i = 1; i <= NF; ++i) {
                     if ($i == "code") code = i
