@@ -15,6 +15,9 @@
 
 #include <random>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 using namespace Qt::StringLiterals;
 using Wide = unsigned __int128;
 
@@ -25,6 +28,24 @@ static QByteArray contents(const QString &path)
 {
     QFile file(QStringLiteral(ACUTRIX_SOURCE_DIR "/") + path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Whether a child process reads the phrase file of a folder: 0 refused, 1 read, 2 the
+// child may open the file after all, 3 it could not drop root, who reads any file, for
+// the user nobody.
+static int readAsNobody(const QString &folder)
+{
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+            ::_exit(3);
+        if (QFile(folder + u"/Tilde.txt"_s).open(QIODevice::ReadOnly))
+            ::_exit(2);
+        ::_exit(readPhraseFile(folder) ? 1 : 0);
+    }
+    int status = -1;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 class TestPhraseFile : public QObject
@@ -48,9 +69,9 @@ private slots:
             << "  ab   cd  \r\n\t\na  \t  b"_ba << QStringList{u"ab cd"_s, u"\t"_s, u"a \t b"_s};
         QTest::newRow("only extra space at an end")
             << "uno \na b \n a\n"_ba << QStringList{u"uno"_s, u"a b"_s, u"a"_s};
-        QTest::newRow("Windows-1252")
-            << "Cami\xF3n\r\n\xC1 \x80\x81\x9F\r\n"_ba
-            << QStringList{u"Cami\u00F3n"_s, u"\u00C1 \u20AC\u0081\u0178"_s};
+        QTest::newRow("Windows-1252, the bytes of a mark kept")
+            << "\xEF\xBB\xBF\x43\x61mi\xF3n\r\n\xC1 \x80\x81\x9F\r\n"_ba
+            << QStringList{u"\u00EF\u00BB\u00BFCami\u00F3n"_s, u"\u00C1 \u20AC\u0081\u0178"_s};
         QTest::newRow("UTF-8") << "Cami\xC3\xB3n\n\xC3\x81 \xC2\xA0 \n"_ba
                                << QStringList{u"Cami\u00F3n"_s, u"\u00C1 \u00A0"_s};
         QTest::newRow("UTF-8, only the first mark dropped")
@@ -70,42 +91,54 @@ private slots:
         QCOMPARE(parsePhrases(bytes), phrases);
     }
 
-    // "Tilde.txt" itself, else a name that differs only in letter case; read when 64 MiB at most.
-    void phraseFileFound()
+    // "Tilde.txt" itself, else a name that differs only in letter case; read when 64 MiB at
+    // most (in sparse files, which cost no disk) and when this user may read it.
+    void phraseFileRead()
     {
         QTemporaryDir dir;
         const auto add = [&](const QString &name) {
-            QFile(dir.filePath(name)).open(QIODevice::WriteOnly);
-            return QFileInfo(locatePhraseFile(dir.path())).fileName();
+            QFile made(dir.filePath(name));
+            return made.open(QIODevice::WriteOnly)
+                ? QFileInfo(locatePhraseFile(dir.path())).fileName()
+                : u"not made"_s;
         };
         QCOMPARE(add(u"Tilde.txt.bak"_s), QString());
         QCOMPARE(add(u"TILDE.TXT"_s), u"TILDE.TXT"_s);
         QCOMPARE(add(u"Tilde.txt"_s), u"Tilde.txt"_s);
-        QVERIFY(QFile::resize(dir.filePath(u"Tilde.txt"_s), 64 << 20)
-                && readPhraseFile(dir.path()).value_or(QByteArray()).size() == 64 << 20); // sparse
-        QVERIFY(QFile::resize(dir.filePath(u"Tilde.txt"_s), (64 << 20) + 1)
-                && !readPhraseFile(dir.path()));
+        QFile file(dir.filePath(u"Tilde.txt"_s));
+        QVERIFY(file.resize(64 << 20));
+        QCOMPARE(readPhraseFile(dir.path()).value_or(QByteArray()).size(), 64 << 20);
+        QVERIFY(file.resize((64 << 20) + 1));
+        QVERIFY(!readPhraseFile(dir.path()));
+        QVERIFY(file.resize(5));
+        QVERIFY(file.setPermissions({}));
+        QVERIFY(QFile::setPermissions(dir.path(), QFile::ExeOther | QFile::ExeOwner));
+        QCOMPARE(readAsNobody(dir.path()), 0);
+        QVERIFY(QFile::setPermissions(dir.path(),
+                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
     }
 
     // Each phrase that is not spaces only goes in at k = floor(u * (m + 1) / 2^53) of the m
     // already placed, for a draw u * 2^-53; u is random or the last one below a slot edge.
     void queueIsTheLiteralInsertion()
     {
-        const double known[] = {
-            0.0, 0.0, 6004799503160661 * 0x1.0p-53}; // 3 * r rounds to 2, its whole part is 1
-        QCOMPARE(
-            shuffledQueue({u"P1"_s, u"P2"_s, u"P3"_s}, [&, i = 0]() mutable { return known[i++]; }),
-            (QStringList{u"P2"_s, u"P3"_s, u"P1"_s}));
+        // 3 * r rounds to 2, its whole part is 1.
+        const double known[] = {0.0, 0.0, 6004799503160661 * 0x1.0p-53};
+        const auto draw = [&, i = 0]() mutable { return known[i++]; };
+        QCOMPARE(shuffledQueue({u"P1"_s, u"P2"_s, u"P3"_s}, draw),
+                 (QStringList{u"P2"_s, u"P3"_s, u"P1"_s}));
         std::mt19937_64 engine(7);
         for (int size : {0, 1, 2, 3, 63, 64, 65, 100, 129, 300, 4099}) {
-            QStringList source, expected;
+            QStringList source;
+            QStringList expected;
             std::vector<double> draws;
             for (int i = 0; i < size; ++i) {
                 source << (i % 7 == 3        ? QString(i % 3, u' ')
                                : i % 13 == 5 ? u"\t"_s
                                              : u" phrase %1"_s.arg(i % 50));
-                const Wide m = expected.size() + 1, j = engine() % m + 1,
-                           u = i % 2 ? engine() >> 11 : ((j << 53) - 1) / m;
+                const Wide m = expected.size() + 1;
+                const Wide j = engine() % m + 1;
+                const Wide u = i % 2 ? engine() >> 11 : ((j << 53) - 1) / m;
                 if (i % 7 != 3) {
                     draws.push_back(double(u) * 0x1.0p-53);
                     expected.insert(qsizetype(u * m >> 53), source.last());
@@ -136,15 +169,16 @@ private slots:
         const auto known = [](QChar c) {
             return c.decompositionTag() != QChar::Canonical || u"áéíóúÁÉÍÓÚñÑüÜ"_s.contains(c);
         };
-        for (const QString &phrase : phrases)
-            QVERIFY2(phrase.size() <= (set.isEmpty() ? 383 : 100)
-                         && std::all_of(phrase.begin(), phrase.end(), known),
-                     qPrintable(phrase));
+        for (const QString &phrase : phrases) {
+            QVERIFY2(phrase.size() <= (set.isEmpty() ? 383 : 100), qPrintable(phrase));
+            QVERIFY2(std::all_of(phrase.begin(), phrase.end(), known), qPrintable(phrase));
+        }
         if (set.isEmpty())
             return;
         // A set: 60 phrases at least, none twice, a quarter holding a word of the set's
         // kind that takes no accent (from set-plain-words.txt).
-        QVERIFY(phrases.size() >= 60 && QStringList(phrases).removeDuplicates() == 0);
+        QVERIFY(phrases.size() >= 60);
+        QCOMPARE(QStringList(phrases).removeDuplicates(), 0);
         const QRegularExpression line(u"^"_s + set + u": *(.+)$"_s,
                                       QRegularExpression::MultilineOption);
         const QStringList plain =
@@ -154,7 +188,8 @@ private slots:
         const QRegularExpression plainWord(u"(^|[^\\p{L}])("_s + plain.join(u'|')
                                                + u")($|[^\\p{L}])"_s,
                                            QRegularExpression::CaseInsensitiveOption);
-        QVERIFY(!plain.isEmpty() && phrases.filter(plainWord).size() * 4 >= phrases.size());
+        QVERIFY(!plain.isEmpty());
+        QVERIFY(phrases.filter(plainWord).size() * 4 >= phrases.size());
     }
 
     void atLeastFourHundredInAllSets()

@@ -8,6 +8,8 @@
 #include "startup.h"
 
 #include <QMenuBar>
+#include <QScreen>
+
 #include <sys/stat.h>
 
 namespace {
@@ -22,17 +24,6 @@ QStringList loadReport(int phrases)
             " Click HELP to read the instructions."};
 }
 
-// What lies under the name, without following a link; any write changes its time.
-QByteArray fingerprint()
-{
-    struct stat s;
-    return ::lstat("Tilde.txt", &s) != 0
-        ? QByteArray("nothing")
-        : QByteArray::number(s.st_mode) + ' ' + QByteArray::number(qint64(s.st_size)) + ' '
-            + QByteArray::number(qint64(s.st_mtim.tv_sec)) + '.'
-            + QByteArray::number(qint64(s.st_mtim.tv_nsec));
-}
-
 } // namespace
 
 class TestWindow : public QObject
@@ -43,12 +34,15 @@ private slots:
     void loadPaintsAndReadsThePhrasesOnce()
     {
         GameWindow game(QByteArray("uno\r\ndos\r\n"), {0.8}); // the sixth of seven colours
-        QVERIFY(game.random->seeds == std::vector<float>{45296.25f} && game.random->drawCount == 1);
+        QCOMPARE(game.random->seeds, std::vector<float>{45296.25f});
+        QCOMPARE(game.random->drawCount, 1);
         const QColor brownishRed(128, 64, 64);
-        QVERIFY(game.form->backgroundColour() == brownishRed
-                && game.form->reportLabel()->backgroundColour() == brownishRed);
-        for (int i = 0; i < TileCount; ++i)
-            QVERIFY(game.tile(i)->isHidden() && game.tile(i)->backgroundColour() == brownishRed);
+        QCOMPARE(game.form->backgroundColour(), brownishRed);
+        QCOMPARE(game.form->reportLabel()->backgroundColour(), brownishRed);
+        for (int i = 0; i < TileCount; ++i) {
+            QVERIFY(game.tile(i)->isHidden());
+            QCOMPARE(game.tile(i)->backgroundColour(), brownishRed);
+        }
 
         // With no window manager the window is never activated: being shown is enough.
         QVERIFY(game.form->sourceList().isEmpty());
@@ -61,12 +55,15 @@ private slots:
         QEvent activate(QEvent::WindowActivate);
         QApplication::sendEvent(game.form.get(), &activate);
         QCOMPARE(game.lines(), loadReport(2));
+        // Maximised over the screen's free area, given first for want of a window manager.
         QVERIFY(game.form->isMaximized());
+        QCOMPARE(game.form->normalGeometry(), game.form->screen()->availableGeometry());
 
         // Before any game a submission prompts to start, and reports nothing.
         game.enter();
         QCOMPARE(game.lines(), QStringList({"", " Press START to being test ! "}));
-        QVERIFY(game.report().isEmpty() && !game.form->hitCount().has_value());
+        QCOMPARE(game.report(), QString());
+        QCOMPARE(game.form->hitCount(), std::nullopt);
 
         game.form->helpAction()->trigger();
         QCOMPARE(
@@ -80,26 +77,23 @@ private slots:
         // Nine lines of credits within the window's designed width, in white 24 pt letters.
         game.form->creditsAction()->trigger();
         QCOMPARE(game.lines().size(), 9);
-        int widest = 0;
+        const QFontMetrics metrics(game.form->textPanel()->font());
         for (const QString &line : game.lines())
-            widest = std::max(widest,
-                              QFontMetrics(game.form->textPanel()->font()).horizontalAdvance(line));
-        QVERIFY2(widest <= 792, qPrintable(QString::number(widest)));
+            QVERIFY2(metrics.horizontalAdvance(line) <= 792, qPrintable(line));
         QCOMPARE(game.form->textPanel()->font().pointSize(), 24);
-        const QImage shot = game.form->textPanel()
-                                ->grab(QRect(0, 0, 300, 100))
-                                .toImage()
-                                .convertToFormat(QImage::Format_RGB32);
-        QVERIFY(std::count(reinterpret_cast<const QRgb *>(shot.constBits()),
-                           reinterpret_cast<const QRgb *>(shot.constBits()) + 30000,
-                           qRgb(255, 255, 255))
-                > 50);
+        const QImage shot = game.form->textPanel()->grab(QRect(0, 0, 300, 100)).toImage();
+        int white = 0;
+        for (int y = 0; y < 100; ++y) {
+            for (int x = 0; x < 300; ++x)
+                white += shot.pixel(x, y) == qRgb(255, 255, 255);
+        }
+        QVERIFY(white > 50);
         game.form->PaintBackground(); // a new colour erases what was printed
         QVERIFY(game.lines().isEmpty());
     }
 
     // Each file either loads, below what the panel showed, or gives the warning on a clean
-    // panel with Start disabled; and it is left exactly as it was.
+    // panel with Start disabled.
     void phraseFileLoadsOrIsRefused_data()
     {
         QTest::addColumn<QByteArray>("make");
@@ -107,18 +101,10 @@ private slots:
         QTest::addColumn<int>("phrases"); // -1: refused
         QTest::newRow("missing") << QByteArray("nothing") << QByteArray() << -1;
         QTest::newRow("a folder") << QByteArray("folder") << QByteArray() << -1;
-        QTest::newRow("unreadable") << QByteArray("unreadable") << QByteArray("uno\r\n") << -1;
         QTest::newRow("a dangling link") << QByteArray("link") << QByteArray("nowhere.txt") << -1;
         QTest::newRow("a FIFO") << QByteArray("fifo") << QByteArray() << -1;
         QTest::newRow("empty") << QByteArray("file") << QByteArray() << 0;
         QTest::newRow("NUL bytes") << QByteArray("file") << QByteArray(4096, '\0') << 1;
-        QTest::newRow("UTF-16") << QByteArray("file")
-                                << QByteArray("\xFF\xFEu\0n\0o\0\r\0\n\0d\0\xF3\0s\0\r\0\n\0", 22)
-                                << 5;
-        QTest::newRow("64 MiB exactly")
-            << QByteArray("sparse") << QByteArray::number(64 * 1024 * 1024) << 1;
-        QTest::newRow("64 MiB and 1 byte")
-            << QByteArray("sparse") << QByteArray::number(64 * 1024 * 1024 + 1) << -1;
     }
 
     void phraseFileLoadsOrIsRefused()
@@ -128,22 +114,19 @@ private slots:
         QFETCH(int, phrases);
         GameWindow game(std::nullopt);
         QFile file(QStringLiteral("Tilde.txt"));
-        if (make == "file" || make == "unreadable")
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-        if (make == "sparse") // costs no disk
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(bytes.toLongLong()));
-        file.close();
-        if (make == "unreadable" && file.setPermissions({}) && file.open(QIODevice::ReadOnly))
-            QSKIP("This user reads files whatever their permissions");
+        if (make == "file") {
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            QCOMPARE(file.write(bytes), bytes.size());
+            file.close();
+        }
         QVERIFY(make != "folder" || QDir().mkdir(QStringLiteral("Tilde.txt")));
         QVERIFY(make != "link" || QFile::link(bytes, QStringLiteral("Tilde.txt")));
         QVERIFY(make != "fifo" || ::mkfifo("Tilde.txt", 0600) == 0);
-        const QByteArray before = fingerprint();
 
         game.form->textPanel()->printLine(QStringLiteral(" earlier"));
         game.show();
-        QVERIFY(game.form->sourceList().size() == std::max(phrases, 0)
-                && game.form->startAction()->isEnabled() == (phrases >= 0));
+        QCOMPARE(game.form->sourceList().size(), std::max(phrases, 0));
+        QCOMPARE(game.form->startAction()->isEnabled(), phrases >= 0);
         const QStringList warning = {"",
                                      " WARNING : Unable to load file Tilde.TXT",
                                      " This file contains the phrases for the test.",
@@ -153,7 +136,42 @@ private slots:
                                      " must be placed in the same folder."};
         QCOMPARE(game.lines(),
                  phrases >= 0 ? QStringList{" earlier"} + loadReport(phrases) : warning);
-        QCOMPARE(fingerprint(), before);
+    }
+
+    // Return and keypad Enter submit, and so does a double-click on the background with the
+    // left button; other keys, chords and buttons do nothing.
+    void whatSubmits_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<int>("button");
+        QTest::addColumn<int>("misses");
+        const int none = Qt::NoModifier;
+        QTest::newRow("Return") << int(Qt::Key_Return) << none << 0 << 1;
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << 0 << 1;
+        QTest::newRow("Space") << int(Qt::Key_Space) << none << 0 << 0;
+        QTest::newRow("a letter") << int(Qt::Key_A) << none << 0 << 0;
+        QTest::newRow("Escape") << int(Qt::Key_Escape) << none << 0 << 0;
+        QTest::newRow("Ctrl+Return") << int(Qt::Key_Return) << int(Qt::ControlModifier) << 0 << 0;
+        QTest::newRow("left double-click") << 0 << none << int(Qt::LeftButton) << 1;
+        QTest::newRow("right double-click") << 0 << none << int(Qt::RightButton) << 0;
+    }
+    void whatSubmits()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(int, button);
+        QFETCH(int, misses);
+        GameWindow game(QByteArray("mam\xE1\r\n"));
+        game.show();
+        game.form->startAction()->trigger();
+        if (key != 0)
+            QTest::keyClick(game.form.get(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        else
+            QTest::mouseDClick(game.form->textPanel(), Qt::MouseButton(button));
+        QCOMPARE(game.form->missCount(), misses);
+        QCOMPARE(game.report().isEmpty(), misses == 0);
+        QCOMPARE(game.board(), QStringLiteral("mama"));
     }
 
     void toolkitOptionsDoNotReachTheWindow()
@@ -175,7 +193,9 @@ private slots:
 // options; the test's own options go to the test runner.
 int main(int argc, char *argv[])
 {
-    char reverse[] = "-reverse", stylesheet[] = "-stylesheet", sheet[] = "QWidget { color: red }";
+    char reverse[] = "-reverse";
+    char stylesheet[] = "-stylesheet";
+    char sheet[] = "QWidget { color: red }";
     char *programArgv[] = {argv[0], reverse, stylesheet, sheet, nullptr};
     AcutrixApplication app(4, programArgv);
     app.setAttribute(Qt::AA_Use96Dpi, true);

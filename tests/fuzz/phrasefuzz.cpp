@@ -46,8 +46,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             expected << phrase;
     const QStringList phrases = parsePhrases(bytes);
     REQUIRE(phrases == expected);
-    for (const QString &p : phrases)
-        REQUIRE(!p.isEmpty() && !p.startsWith(u' ') && !p.endsWith(u' ')
-                && !p.contains(QStringLiteral("  ")) && !p.contains(u'\r') && !p.contains(u'\n'));
+    for (const QString &p : phrases) {
+        REQUIRE(!p.isEmpty());
+        REQUIRE(!p.startsWith(u' '));
+        REQUIRE(!p.endsWith(u' '));
+        REQUIRE(!p.contains(QStringLiteral("  ")));
+        REQUIRE(!p.contains(u'\r'));
+        REQUIRE(!p.contains(u'\n'));
+    }
     return 0;
 }
