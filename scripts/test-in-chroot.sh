@@ -201,7 +201,16 @@ else
     echo "== Reusing the Debian $release chroot made before in $folder"
 fi
 
-# The host's name server, and the file systems a running system has.
+# A clean export of HEAD, unpacked by the player, in place of the one of the run before
+# (while nothing is mounted yet).
+echo "== Copying in commit $commit of $repo (git archive HEAD)"
+[ -z "$("${git[@]}" status --porcelain --untracked-files=no)" ] \
+    || echo "   (changes not committed are left out)"
+remove_tree "$folder/home/$user/acutrix"
+as_user mkdir "/home/$user/acutrix"
+"${git[@]}" archive --format=tar HEAD | as_user tar -x -C "/home/$user/acutrix"
+
+# Then the host's name server, and the file systems a running system has.
 cp -- /etc/resolv.conf "$folder/etc/resolv.conf"
 mount -t proc proc "$folder/proc"
 mount --bind /sys "$folder/sys"
@@ -209,14 +218,6 @@ mount -o remount,bind,ro "$folder/sys"
 mount --bind /dev "$folder/dev"
 mount -t tmpfs -o mode=1777,size=1g tmpfs "$folder/dev/shm"
 mount --bind /dev/pts "$folder/dev/pts"
-
-# A clean export of HEAD, unpacked by the player.
-echo "== Copying in commit $commit of $repo (git archive HEAD)"
-[ -z "$("${git[@]}" status --porcelain --untracked-files=no)" ] \
-    || echo "   (changes not committed are left out)"
-remove_tree "$folder/home/$user/acutrix"
-as_user mkdir "/home/$user/acutrix"
-"${git[@]}" archive --format=tar HEAD | as_user tar -x -C "/home/$user/acutrix"
 
 tests=FAIL
 echo "== scripts/test.sh, as $user through sudo"
