@@ -11,10 +11,11 @@
 # /var/tmp/acutrix-chroot-RELEASE by default. The first run makes a minimal chroot there
 # with debootstrap; later runs reuse it, so that only the build and the tests take time.
 # Each run copies in a clean export of the commit checked out here (git archive HEAD,
-# never the working tree), runs scripts/test.sh as a plain user who has sudo, as a new
-# player would, and then starts the game with scripts/run.sh under Xvfb on the sample
-# file and waits for its window. It ends with the release, the versions of Qt, GCC and
-# CMake, and PASS or FAIL.
+# never the working tree), kept as a repository of that one commit, as a clone would be.
+# There it runs scripts/test.sh as a plain user who has sudo, as a new player would, and
+# then starts the game with scripts/run.sh under Xvfb on the sample file and waits for
+# its window. It ends with the release, the versions of Qt, GCC and CMake, and PASS or
+# FAIL.
 #
 # Needs root, debootstrap and about 3 GB of disk. Everything happens in a mount namespace
 # of its own, so no mount is ever seen outside it; all the same, every mount under the
@@ -189,7 +190,7 @@ if [ ! -d "$folder" ]; then
     echo "acutrix-chroot $release" > "$marker"
     exec 9< "$marker"
     flock --nonblock 9 || die "another run is using $folder; wait for it to end."
-    debootstrap --variant=minbase --include=sudo,ca-certificates "$release" "$folder" "$mirror"
+    debootstrap --variant=minbase --include=sudo,ca-certificates,git "$release" "$folder" "$mirror"
     # No service starts inside the chroot; the plain user may use sudo, as on a desktop.
     printf '#!/bin/sh\nexit 101\n' > "$folder/usr/sbin/policy-rc.d"
     chmod 755 "$folder/usr/sbin/policy-rc.d"
@@ -218,6 +219,19 @@ mount -o remount,bind,ro "$folder/sys"
 mount --bind /dev "$folder/dev"
 mount -t tmpfs -o mode=1777,size=1g tmpfs "$folder/dev/shm"
 mount --bind /dev/pts "$folder/dev/pts"
+
+# The export becomes a one-commit git repository, as a clone would be, so that the tests
+# that look at the checkout (reuse) see the files under version control and not the
+# build folders.
+if [ ! -x "$folder/usr/bin/git" ]; then
+    in_chroot apt-get update -qq
+    in_chroot env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends git \
+        > /dev/null
+fi
+as_user git -C "/home/$user/acutrix" init -q
+as_user git -C "/home/$user/acutrix" add -A
+as_user git -C "/home/$user/acutrix" -c user.name=Acutrix -c user.email=acutrix@localhost \
+    commit -q -m "git archive of $commit"
 
 tests=FAIL
 echo "== scripts/test.sh, as $user through sudo"
