@@ -88,7 +88,7 @@ remove_tree() {
     mounted=$(mounts_under)
     if [ -n "$mounted" ]; then
         die "refusing to delete $tree: something is still mounted under $folder:" \
-            "$(echo "$mounted" | tr '\n' ' ')"
+            "$(echo "$mounted" | paste -sd ' ' -)"
     fi
     rm -rf --one-file-system -- "$tree"
 }
@@ -125,7 +125,7 @@ commit=$("${git[@]}" rev-parse --short HEAD 2>/dev/null) \
 
 [ -z "$(mounts_under)" ] \
     || die "something is already mounted under $folder, unmount it first:" \
-        "$(mounts_under | tr '\n' ' ')"
+        "$(mounts_under | paste -sd ' ' -)"
 
 # Enough room where the chroot is, or will be.
 if [ -f "$ready" ]; then need=$need_reuse; else need=$need_new; fi
@@ -154,7 +154,7 @@ cleanup() {
         done
         left=$(mounts_under)
         if [ -n "$left" ]; then
-            echo "$me: could not unmount: $(echo "$left" | tr '\n' ' ')" >&2
+            echo "$me: could not unmount: $(echo "$left" | paste -sd ' ' -)" >&2
             status=1
         fi
     fi
