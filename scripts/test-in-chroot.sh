@@ -76,9 +76,9 @@ mounts_under() {
         /proc/self/mountinfo | sort -r
 }
 
-# Deletes a folder inside the chroot folder (or the chroot folder itself), only when
-# nothing at all is mounted under the chroot folder, and never crossing into another
-# file system.
+# Deletes the chroot folder, or with "inside" a folder in it, only when nothing at all is
+# mounted under the chroot folder, and never crossing into another file system. A folder
+# inside is deleted by rm in the chroot, so that no link in it can lead out.
 remove_tree() {
     local tree=$1 mounted
     case "$tree" in
@@ -90,7 +90,11 @@ remove_tree() {
         die "refusing to delete $tree: something is still mounted under $folder:" \
             "$(echo "$mounted" | paste -sd ' ' -)"
     fi
-    rm -rf --one-file-system -- "$tree"
+    if [ "${2:-}" = inside ]; then
+        chroot "$folder" /bin/rm -rf --one-file-system -- "${tree#"$folder"}"
+    else
+        rm -rf --one-file-system -- "$tree"
+    fi
 }
 
 # A folder this script made holds its marker, naming the release it was made for.
@@ -207,12 +211,18 @@ fi
 echo "== Copying in commit $commit of $repo (git archive HEAD)"
 [ -z "$("${git[@]}" status --porcelain --untracked-files=no)" ] \
     || echo "   (changes not committed are left out)"
-remove_tree "$folder/home/$user/acutrix"
+remove_tree "$folder/home/$user/acutrix" inside
 as_user mkdir "/home/$user/acutrix"
 "${git[@]}" archive --format=tar HEAD | as_user tar -x -C "/home/$user/acutrix"
 
-# Then the host's name server, and the file systems a running system has.
-cp -- /etc/resolv.conf "$folder/etc/resolv.conf"
+# Then the host's name server, written from inside the chroot, and the file systems a
+# running system has, each on a plain folder of the chroot, not on a link.
+in_chroot sh -c 'rm -f /etc/resolv.conf && cat > /etc/resolv.conf' < /etc/resolv.conf
+for dir in proc sys dev; do
+    if [ ! -d "$folder/$dir" ] || [ -L "$folder/$dir" ]; then
+        die "$folder/$dir is not a plain folder."
+    fi
+done
 mount -t proc proc "$folder/proc"
 mount --bind /sys "$folder/sys"
 mount -o remount,bind,ro "$folder/sys"
@@ -225,8 +235,8 @@ mount --bind /dev/pts "$folder/dev/pts"
 # build folders.
 if [ ! -x "$folder/usr/bin/git" ]; then
     in_chroot apt-get update -qq
-    in_chroot env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends git \
-        > /dev/null
+    in_chroot env DEBIAN_FRONTEND=noninteractive \
+        apt-get install -y -qq --no-install-recommends git > /dev/null
 fi
 as_user git -C "/home/$user/acutrix" init -q
 as_user git -C "/home/$user/acutrix" add -A
@@ -250,7 +260,7 @@ if in_chroot env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-inst
     while grep -q "@/tmp/.X11-unix/X$display\$" /proc/net/unix; do
         display=$((display + 1))
     done
-    install -d -m 1777 "$folder/tmp/.X11-unix"
+    in_chroot install -d -m 1777 /tmp/.X11-unix
     # shellcheck disable=SC2016 # expanded by the shell in the chroot
     if as_user bash -c '
         Xvfb ":$1" -screen 0 1280x800x24 -nolisten tcp > /tmp/xvfb.log 2>&1 &
