@@ -218,6 +218,8 @@ as_user mkdir "/home/$user/acutrix"
 # Then the host's name server, written from inside the chroot, and the file systems a
 # running system has, each on a plain folder of the chroot, not on a link.
 in_chroot sh -c 'rm -f /etc/resolv.conf && cat > /etc/resolv.conf' < /etc/resolv.conf
+# shellcheck disable=SC2016 # expanded by the shell in the chroot
+in_chroot sh -c 'grep -qw "$(uname -n)" /etc/hosts || echo "127.0.1.1 $(uname -n)" >> /etc/hosts'
 for dir in proc sys dev; do
     if [ ! -d "$folder/$dir" ] || [ -L "$folder/$dir" ]; then
         die "$folder/$dir is not a plain folder."
@@ -299,12 +301,13 @@ qt=${qt#*:}
 qt=${qt%%[+~-]*}
 gcc=$(in_chroot gcc -dumpfullversion 2>/dev/null || echo none)
 cmake=$(in_chroot cmake --version 2>/dev/null | sed -n '1s/^cmake version //p')
-minutes=$(((SECONDS - start + 59) / 60))
+took=$((SECONDS - start))
 result=FAIL
 [ "$tests" = PASS ] && [ "$window" = PASS ] && result=PASS
 echo
 echo "release: Debian $debian ($release)"
 echo "Qt $qt, GCC $gcc, CMake ${cmake:-none}"
-echo "scripts/test.sh: $tests; the game's window under Xvfb: $window; $minutes min"
+echo "scripts/test.sh: $tests; the game's window under Xvfb: $window"
+echo "time: $((took / 60)) min $((took % 60)) s"
 echo "$result"
 [ "$result" = PASS ]
