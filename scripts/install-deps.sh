@@ -2,8 +2,10 @@
 # SPDX-FileCopyrightText: 2026 The Acutrix developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Installs the Debian packages Acutrix needs to build, test and run; installs nothing
-# that is already there. Uses sudo only when not run as root.
+# Installs the Debian packages Acutrix needs to build, test and run, and those named on
+# the command line; installs nothing that is already there. Uses sudo only when not run
+# as root. Works alike on Debian 12 and Debian 13: a package this release does not have
+# is named in one line and left out, and never stops the install.
 set -euo pipefail
 
 packages=(
@@ -14,16 +16,32 @@ packages=(
 )
 packages+=("$@")
 
+installed() {
+    dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'
+}
+
 missing=()
 for package in "${packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
-        missing+=("$package")
-    fi
+    installed "$package" || missing+=("$package")
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
-sudo=""
-[ "$(id -u)" -ne 0 ] && sudo="sudo"
-echo "Installing: ${missing[*]}"
-$sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+sudo=()
+[ "$(id -u)" -ne 0 ] && sudo=(sudo)
+"${sudo[@]}" apt-get update -qq
+
+# Only what this release's archive has: apt-cache names a candidate version for it.
+available=()
+for package in "${missing[@]}"; do
+    candidate=$(apt-cache policy "$package" 2>/dev/null | sed -n 's/^ *Candidate: *//p')
+    if [ -n "$candidate" ] && [ "$candidate" != "(none)" ]; then
+        available+=("$package")
+    else
+        echo "install-deps.sh: this release has no package $package; going on without it" >&2
+    fi
+done
+[ ${#available[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${available[*]}"
+"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
+    apt-get install -y -qq --no-install-recommends "${available[@]}"

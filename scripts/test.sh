@@ -6,10 +6,17 @@
 # tests again with AddressSanitizer and UndefinedBehaviorSanitizer and runs them there.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-# clang and its runtime libraries build the phrase file fuzz target (libFuzzer); lintian,
-# man-db and reuse check the package, its manual pages and the licensing; hunspell
-# spell-checks the phrase files.
-scripts/install-deps.sh clang libclang-rt-14-dev lintian man-db reuse hunspell hunspell-es
+# clang builds the phrase file fuzz target (libFuzzer); lintian, man-db and reuse check
+# the package, its manual pages and the licensing, and shellcheck the shell scripts;
+# hunspell spell-checks the phrase files.
+scripts/install-deps.sh clang lintian man-db reuse shellcheck hunspell hunspell-es
+# libFuzzer comes with the runtime of the clang just installed, which is named after its
+# major version (clang 14 on Debian 12, clang 19 on Debian 13). Without it the fuzz
+# target is left out and its inputs are still replayed.
+clang_major=$(clang -dumpversion 2>/dev/null | cut -d. -f1 || true)
+if [ -n "$clang_major" ]; then
+    scripts/install-deps.sh "libclang-rt-$clang_major-dev"
+fi
 scripts/build.sh
 ctest --test-dir "${BUILD_DIR:-build}" --output-on-failure -j"$(nproc)"
 
