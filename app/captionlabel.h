@@ -6,6 +6,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QImage>
 #include <QWidget>
 
 class CaptionMetrics;
@@ -49,6 +50,8 @@ protected:
 
 private:
     void fitToCaption();
+    // The label's whole rectangle as it is painted: its background and its caption.
+    QImage draw(QSize size, qreal pixelRatio, QImage::Format format) const;
 
     QFont m_font;
     const CaptionMetrics *m_metrics;
