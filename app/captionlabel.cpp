@@ -55,20 +55,36 @@ QImage::Format formatOf(QPainter &painter)
 
 } // namespace
 
-CaptionLabel::CaptionLabel(const QFont &font, int emptyWidth, QWidget *parent)
+CaptionLabel::CaptionLabel(const QFont &font, int emptyWidth, QWidget *parent, Start start)
     : QWidget(parent)
     , m_font(font)
-    , m_metrics(&CaptionMetrics::of(font))
     , m_emptyWidth(emptyWidth)
 {
     setMouseTracking(true);
-    fitToCaption();
+    // A label hidden from the start takes its size when it is first shown or given a
+    // caption or a font size: its font is not even loaded before it is needed.
+    if (start == Start::Hidden)
+        hide();
+    else
+        fitToCaption();
+}
+
+void CaptionLabel::setVisible(bool visible)
+{
+    if (visible && !m_metrics)
+        fitToCaption();
+    QWidget::setVisible(visible);
 }
 
 void CaptionLabel::setCaption(const QString &caption)
 {
-    if (caption == m_caption)
+    // Its size is read right after a caption is set, so a label gets it now if it has
+    // none yet, even when the caption stays as it was.
+    if (caption == m_caption) {
+        if (!m_metrics)
+            fitToCaption();
         return;
+    }
     m_caption = caption;
     fitToCaption();
     update();
@@ -95,13 +111,15 @@ void CaptionLabel::setPointSize(qreal points)
     if (points == m_font.pointSizeF())
         return;
     m_font.setPointSizeF(points);
-    m_metrics = &CaptionMetrics::of(m_font);
+    m_metrics = nullptr;
     fitToCaption();
     update();
 }
 
 void CaptionLabel::fitToCaption()
 {
+    if (!m_metrics)
+        m_metrics = &CaptionMetrics::of(m_font);
     const int width = m_caption.isEmpty() ? m_emptyWidth : m_metrics->width(m_caption);
     resize(width, m_metrics->height());
 }

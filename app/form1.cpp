@@ -121,8 +121,8 @@ void Form1::createControls()
     tileFont.setPointSize(NormalTilePoints);
     tileFont.setWeight(QFont::Normal);
     for (int i = 0; i < TileCount; ++i) {
-        CaptionLabel *tile = new CaptionLabel(tileFont, pixels(180), m_panel);
-        tile->hide();
+        CaptionLabel *tile =
+            new CaptionLabel(tileFont, pixels(180), m_panel, CaptionLabel::Start::Hidden);
         tile->setBackgroundColour(colourOf(0x400000));
         tile->setTextColour(colourOf(PlainText));
         connect(tile, &CaptionLabel::clicked, this, [this, i] { letterClicked(i); });
