@@ -16,6 +16,7 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPalette>
+#include <QScreen>
 
 int main(int argc, char *argv[])
 {
@@ -63,6 +64,10 @@ int main(int argc, char *argv[])
 
     FirstFrame firstFrame;
     window.installEventFilter(&firstFrame);
+    // Under Xvfb no window manager maximises a window, so it is given the screen's free
+    // area first, as Acutrix's is: both first frames then fill the screen.
+    if (QScreen *screen = window.screen())
+        window.setGeometry(screen->availableGeometry());
     window.showMaximized();
     return firstFrame.report(app.exec());
 }

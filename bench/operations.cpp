@@ -20,8 +20,10 @@
 //   acutrix_bench_operations [--only ID[,ID...]] [--repetitions N] [--samples yes]
 //
 // --only runs the named figures alone and --repetitions overrides their counts, which
-// keeps a run under a profiler short; --samples also prints every time measured, e.g.
+// keeps a run under a profiler short; --samples also prints every time measured. The
+// paint is QWidgetRepaintManager::sync, e.g.
 //   valgrind --tool=callgrind --toggle-collect='Form1::ShowPhrase*'
+//            --toggle-collect='QWidgetRepaintManager::sync*'
 //            acutrix_bench_operations --only showphrase383 --repetitions 20
 
 #include "captionlabel.h"
