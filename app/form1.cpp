@@ -14,6 +14,9 @@
 #include "scorereport.h"
 #include "textpanel.h"
 
+#include "icons/acutrix-16.xpm"
+#include "icons/acutrix-32.xpm"
+
 #include <QAction>
 #include <QDir>
 #include <QIcon>
@@ -74,9 +77,11 @@ Form1::Form1(std::unique_ptr<RandomSource> random, std::function<float()> timeOf
     , m_timeOfDay(std::move(timeOfDay))
 {
     setWindowTitle(QStringLiteral("Acutrix"));
+    // The icons are built in as XPM arrays, which Qt reads directly; loaded as files,
+    // they would first have Qt look through all its image format plugins.
     QIcon icon;
-    icon.addPixmap(QPixmap(QStringLiteral(":/icons/acutrix-32.xpm")));
-    icon.addPixmap(QPixmap(QStringLiteral(":/icons/acutrix-16.xpm")));
+    icon.addPixmap(QPixmap(acutrix_32_xpm));
+    icon.addPixmap(QPixmap(acutrix_16_xpm));
     setWindowIcon(icon);
     setFocusPolicy(Qt::StrongFocus);
 

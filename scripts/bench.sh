@@ -80,7 +80,7 @@ quartiles() {
 # The first frame, in turns with the bare window's, and the ratio of each run to the
 # bare window's run next to it. The first round only fills the caches, as any program
 # started before would have.
-runs=15
+runs=21
 first_frames() { # screen size, scale factor, figure name
     start_xvfb "$1"
     : >"$work/acutrix"
