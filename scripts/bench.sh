@@ -105,9 +105,11 @@ first_frames() { # screen size, scale factor, figure name
     done
     stop_xvfb
     local ratio floor
-    ratio="$(paste "$work/acutrix" "$work/bare" | awk '{ print $1 / $2 }' | quartiles)"
+    # In thousandths, as quartiles keeps one decimal.
+    ratio="$(paste "$work/acutrix" "$work/bare" | awk '{ print 1000 * $1 / $2 }' | quartiles)"
+    ratio="$(awk -v r="${ratio%%|*}" 'BEGIN { printf "%.3f", r / 1000 }')"
     floor="$(quartiles <"$work/bare")"
-    echo "RATIO|$3|$(quartiles <"$work/acutrix")|bare Qt window|${floor%%|*}|${ratio%%|*}|1.10|$runs" \
+    echo "RATIO|$3|$(quartiles <"$work/acutrix")|bare Qt window|${floor%%|*}|$ratio|1.10|$runs" \
         >>"$results"
 }
 
