@@ -6,6 +6,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QImage>
 #include <QWidget>
 
 class CaptionMetrics;
@@ -21,8 +22,12 @@ class CaptionLabel : public QWidget
     Q_OBJECT
 
 public:
+    enum class Start { Shown, Hidden };
+
     // emptyWidth: the width, in pixels, of the label while its caption is empty.
-    CaptionLabel(const QFont &font, int emptyWidth, QWidget *parent);
+    CaptionLabel(const QFont &font, int emptyWidth, QWidget *parent, Start start = Start::Shown);
+
+    void setVisible(bool visible) override;
 
     QString caption() const { return m_caption; }
     void setCaption(const QString &caption);
@@ -49,9 +54,12 @@ protected:
 
 private:
     void fitToCaption();
+    // The label's whole rectangle as it is painted: its background and its caption.
+    QImage draw(QSize size, qreal pixelRatio, QImage::Format format) const;
 
     QFont m_font;
-    const CaptionMetrics *m_metrics;
+    // Those of the font at its current size; none until the label first takes a size.
+    const CaptionMetrics *m_metrics = nullptr;
     int m_emptyWidth;
     QString m_caption;
     QColor m_textColour = Qt::white;

@@ -14,6 +14,9 @@
 #include "scorereport.h"
 #include "textpanel.h"
 
+#include "icons/acutrix-16.xpm"
+#include "icons/acutrix-32.xpm"
+
 #include <QAction>
 #include <QDir>
 #include <QIcon>
@@ -44,32 +47,25 @@ QColor colourOf(BgrColour colour)
     return QColor(rgb.red, rgb.green, rgb.blue);
 }
 
-// Holds back the repaints of a widget and its children while many of them change at
-// once. Every tile hidden, moved or resized would otherwise add its own rectangle to the
-// window's dirty region, which grows slower to merge with each one; the widget is
-// repainted whole when the hold ends instead. A hold inside another leaves the repaint
-// to the outer one.
+// Holds back the repaints of the text panel and its labels while many of them change at
+// once. Every tile hidden, moved, resized or recoloured would otherwise add its own
+// rectangle to the window's dirty region, which grows slower to merge with each one; the
+// area that changed is repainted in one piece when the hold ends instead. A hold inside
+// another leaves the repaint to the outer one.
 class RepaintHold
 {
 public:
-    explicit RepaintHold(QWidget *widget)
-        : m_widget(widget)
-        , m_holding(widget->updatesEnabled())
+    explicit RepaintHold(TextPanel *panel)
+        : m_panel(panel)
     {
-        if (m_holding)
-            m_widget->setUpdatesEnabled(false);
+        m_panel->holdRepaints();
     }
-    ~RepaintHold()
-    {
-        if (m_holding)
-            m_widget->setUpdatesEnabled(true);
-    }
+    ~RepaintHold() { m_panel->releaseRepaints(); }
     RepaintHold(const RepaintHold &) = delete;
     RepaintHold &operator=(const RepaintHold &) = delete;
 
 private:
-    QWidget *m_widget;
-    bool m_holding;
+    TextPanel *m_panel;
 };
 
 } // namespace
@@ -81,9 +77,11 @@ Form1::Form1(std::unique_ptr<RandomSource> random, std::function<float()> timeOf
     , m_timeOfDay(std::move(timeOfDay))
 {
     setWindowTitle(QStringLiteral("Acutrix"));
+    // The icons are built in as XPM arrays, which Qt reads directly; loaded as files,
+    // they would first have Qt look through all its image format plugins.
     QIcon icon;
-    icon.addPixmap(QPixmap(QStringLiteral(":/icons/acutrix-32.xpm")));
-    icon.addPixmap(QPixmap(QStringLiteral(":/icons/acutrix-16.xpm")));
+    icon.addPixmap(QPixmap(acutrix_32_xpm));
+    icon.addPixmap(QPixmap(acutrix_16_xpm));
     setWindowIcon(icon);
     setFocusPolicy(Qt::StrongFocus);
 
@@ -128,8 +126,8 @@ void Form1::createControls()
     tileFont.setPointSize(NormalTilePoints);
     tileFont.setWeight(QFont::Normal);
     for (int i = 0; i < TileCount; ++i) {
-        CaptionLabel *tile = new CaptionLabel(tileFont, pixels(180), m_panel);
-        tile->hide();
+        CaptionLabel *tile =
+            new CaptionLabel(tileFont, pixels(180), m_panel, CaptionLabel::Start::Hidden);
         tile->setBackgroundColour(colourOf(0x400000));
         tile->setTextColour(colourOf(PlainText));
         connect(tile, &CaptionLabel::clicked, this, [this, i] { letterClicked(i); });
@@ -199,6 +197,7 @@ void Form1::LoadPhrases()
 
 void Form1::PaintBackground()
 {
+    const RepaintHold hold(m_panel);
     m_panel->setBackgroundColour(colourOf(backgroundFor(m_random->next())));
     for (CaptionLabel *tile : Letter)
         tile->setBackgroundColour(m_panel->backgroundColour());
@@ -207,6 +206,7 @@ void Form1::PaintBackground()
 
 void Form1::startGame()
 {
+    const RepaintHold hold(m_panel);
     // The colour is drawn before the shuffle's draws.
     PaintBackground();
     PlayList.clear();
@@ -226,8 +226,12 @@ void Form1::ShowPhrase(const QString &phrase)
 {
     const RepaintHold hold(m_panel);
     m_panel->clear();
-    ClearBoard();
     const QStringList captions = boardCaptions(phrase);
+    // The board ends as ClearBoard would leave it before the layout, except that the tiles
+    // the phrase uses stay visible and go straight from their old caption to the new one:
+    // hiding and showing them again, or emptying them in between, changes nothing that
+    // can be seen, and a tile that shows the same character as before is left alone.
+    clearTiles(int(captions.size()));
     std::vector<TileBox> boxes;
     boxes.reserve(std::size_t(captions.size()));
     for (qsizetype i = 0; i < captions.size(); ++i) {
@@ -246,9 +250,17 @@ void Form1::ShowPhrase(const QString &phrase)
 void Form1::ClearBoard()
 {
     const RepaintHold hold(m_panel);
-    for (CaptionLabel *tile : Letter) {
-        tile->setCaption(QString());
-        tile->hide();
+    clearTiles(0);
+}
+
+void Form1::clearTiles(int keptShown)
+{
+    for (int i = 0; i < TileCount; ++i) {
+        CaptionLabel *tile = Letter[std::size_t(i)];
+        if (i >= keptShown) {
+            tile->setCaption(QString());
+            tile->hide();
+        }
         tile->setPointSize(NormalTilePoints);
         tile->setTextColour(colourOf(PlainText));
     }
@@ -267,6 +279,7 @@ void Form1::showCredits()
 void Form1::showMessage(const QStringList &lines)
 {
     // The board and the score report make way; the game's state stays as it is.
+    const RepaintHold hold(m_panel);
     ClearBoard();
     m_panel->clear();
     ReportLabel->setCaption(QString());
@@ -293,6 +306,7 @@ void Form1::letterHovered(int index)
 
 void Form1::submitAnswer()
 {
+    const RepaintHold hold(m_panel);
     CheckAnswer();
     ShowReport();
 }

@@ -73,6 +73,9 @@ private:
     void printLines(const QStringList &lines);
     void showMessage(const QStringList &lines);
     float outerWidthTwips() const;
+    // Gives every tile the idle look: empty, hidden, at the normal size and white; the
+    // first `keptShown` tiles keep their caption and visibility.
+    void clearTiles(int keptShown);
 
     TextPanel *m_panel;
     std::array<CaptionLabel *, TileCount> Letter;

@@ -5,6 +5,7 @@
 #define TEXTPANEL_H
 
 #include <QColor>
+#include <QRegion>
 #include <QStringList>
 #include <QWidget>
 
@@ -28,6 +29,12 @@ public:
     void printLine(const QString &line = QString());
     QStringList lines() const { return m_lines; }
 
+    // Holds back every repaint of the panel and of its labels while many of them change
+    // at once, and repaints once, when the outermost hold ends, the area where anything
+    // was or now is shown.
+    void holdRepaints();
+    void releaseRepaints();
+
 signals:
     // A double-click with the left button on the surface itself, where no label lies.
     void doubleClicked();
@@ -37,8 +44,15 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
+    // Marks part of the panel for repainting, or notes it while repaints are held.
+    void invalidate(const QRegion &area);
+    QRect linesArea(qsizetype first, qsizetype count) const;
+    QRegion shownLabelsArea() const;
+
     QColor m_backgroundColour;
     QStringList m_lines;
+    int m_holds = 0;
+    QRegion m_heldArea;
 };
 
 #endif

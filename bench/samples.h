@@ -44,4 +44,22 @@ inline void printResult(const std::string &figure, const std::vector<double> &va
     std::fflush(stdout);
 }
 
+// One line for a figure timed against its floor, repetition by repetition in turn:
+// RATIO|figure|median|lower quartile|upper quartile|floor|floor median|ratio|budget|repetitions
+// in microseconds; the ratio is the median of the repetitions' own ratios, and the
+// budget is the largest ratio allowed.
+inline void printRatio(const std::string &figure, const std::vector<double> &values,
+                       const std::vector<double> &floors, const std::string &floor,
+                       double ratioBudget)
+{
+    std::vector<double> ratios;
+    for (std::size_t i = 0; i < values.size() && i < floors.size(); ++i)
+        ratios.push_back(values[i] / floors[i]);
+    const Summary s = summarise(values);
+    std::printf("RATIO|%s|%.1f|%.1f|%.1f|%s|%.1f|%.2f|%.2f|%zu\n", figure.c_str(), s.median,
+                s.lowerQuartile, s.upperQuartile, floor.c_str(), summarise(floors).median,
+                summarise(ratios).median, ratioBudget, values.size());
+    std::fflush(stdout);
+}
+
 #endif
