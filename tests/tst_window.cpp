@@ -35,7 +35,6 @@ private slots:
     {
         GameWindow game(QByteArray("uno\r\ndos\r\n"), {0.8}); // the sixth of seven colours
         QCOMPARE(game.random->seeds, std::vector<float>{45296.25f});
-        QCOMPARE(game.random->drawCount, 1);
         const QColor brownishRed(128, 64, 64);
         QCOMPARE(game.form->backgroundColour(), brownishRed);
         QCOMPARE(game.form->reportLabel()->backgroundColour(), brownishRed);
@@ -80,7 +79,8 @@ private slots:
         for (const QString &line : game.lines())
             QVERIFY2(metrics.horizontalAdvance(line) <= 792, qPrintable(line));
         QCOMPARE(game.form->textPanel()->font().pointSize(), 24);
-        const QImage shot = game.form->textPanel()->grab(QRect(0, 0, 300, 100)).toImage();
+        QImage shot = game.form->textPanel()->grab(QRect(0, 0, 300, 100)).toImage();
+        shot.convertTo(QImage::Format_RGB32);
         const auto *pixels = reinterpret_cast<const QRgb *>(shot.constBits());
         QVERIFY(std::count(pixels, pixels + 300 * 100, qRgb(255, 255, 255)) > 50);
         game.form->PaintBackground(); // a new colour erases what was printed
