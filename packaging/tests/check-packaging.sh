@@ -111,7 +111,10 @@ STUB
     installed=${sample#"$scratch"/}
     mine=home/.local/share/acutrix
     folder=$scratch/$mine
-    listing() { ls -lA "$folder"; cat "$folder"/* 2>/dev/null || true; }
+    listing() {
+        ls -lA "$folder"
+        cat "$folder"/* 2>/dev/null || true
+    }
 
     # The first start makes the folder, copies the sample, which may be read-only, as a new
     # file, and hands its process over.
@@ -248,15 +251,14 @@ check_scripts() {
 case $mode in
     install)
         "$tool" --install "$build" --prefix "$scratch/prefix" >"$scratch/install.log" \
-            || { cat "$scratch/install.log" >&2; fail "cmake --install failed"; }
+            || fail "cmake --install failed: $(cat "$scratch/install.log")"
         check_tree "$scratch/prefix"
         check_launcher "$scratch/prefix"
         check_scripts
         ;;
     deb)
         "$tool" --config "$build/CPackConfig.cmake" -G DEB -B "$scratch/out" \
-            >"$scratch/cpack.log" 2>&1 \
-            || { cat "$scratch/cpack.log" >&2; fail "cpack failed"; }
+            >"$scratch/cpack.log" 2>&1 || fail "cpack failed: $(cat "$scratch/cpack.log")"
         deb=$(echo "$scratch"/out/*.deb)
         depends=$(dpkg-deb -f "$deb" Depends)
         for package in libqt6widgets6 qt6-qpa-plugins fonts-dejavu-core fonts-comfortaa; do
