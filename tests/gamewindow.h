@@ -42,11 +42,6 @@ struct GameWindow {
                                        [] { return 45296.25f; });
         form->setGeometry(40, 40, 1000, 700);
     }
-    ~GameWindow()
-    {
-        form.reset();
-        QDir::setCurrent(previous);
-    }
     void show()
     {
         form->show();
@@ -76,7 +71,6 @@ struct GameWindow {
     }
     void enter() { QTest::keyClick(form.get(), Qt::Key_Return); }
 
-    QString previous = QDir::currentPath();
     QTemporaryDir folder;
     ScriptedRandom *random = nullptr;
     std::unique_ptr<Form1> form;

@@ -7,12 +7,16 @@
 # Usage: spellcheck.sh SOURCE_DIR
 set -eu
 cd "$1"
-command -v hunspell >/dev/null || { echo "FAIL: hunspell is not installed" >&2; exit 1; }
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+command -v hunspell >/dev/null || fail "hunspell is not installed"
 allowed=$(mktemp)
 trap 'rm -f "$allowed"' EXIT
 grep -v '^#' tests/spelling-allowlist.txt | cut -f1 > "$allowed"
 unknown=$(for file in data/Tilde.txt data/sets/*/Tilde.txt; do
     iconv -f WINDOWS-1252 -t UTF-8 "$file" | hunspell -d es_ES -i UTF-8 -l
 done | sort -u | grep -vxF -f "$allowed" || true)
-[ -z "$unknown" ] || { echo "FAIL: not in the dictionary: $(echo "$unknown" | tr '\n' ' ')" >&2; exit 1; }
+[ -z "$unknown" ] || fail "not in the dictionary: $(echo "$unknown" | tr '\n' ' ')"
 echo "spelling: ok"

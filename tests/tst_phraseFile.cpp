@@ -75,12 +75,10 @@ private slots:
         QTest::newRow("UTF-8") << "Cami\xC3\xB3n\n\xC3\x81 \xC2\xA0 \n"_ba
                                << QStringList{u"Cami\u00F3n"_s, u"\u00C1 \u00A0"_s};
         QTest::newRow("UTF-8, only the first mark dropped")
-            << "\xEF\xBB\xBF\xC3\x81\n\xEF\xBB\xBF"
-               "b"_ba
+            << "\xEF\xBB\xBF\xC3\x81\n\xEF\xBB\xBF\x62"_ba
             << QStringList{u"\u00C1"_s, u"\uFEFFb"_s};
-        QTest::newRow("mark on a later line only") << "a\n\xEF\xBB\xBF"
-                                                      "b "_ba
-                                                   << QStringList{u"a"_s, u"\uFEFFb"_s};
+        QTest::newRow("mark on a later line only")
+            << "a\n\xEF\xBB\xBF\x62 "_ba << QStringList{u"a"_s, u"\uFEFFb"_s};
         QTest::newRow("invalid UTF-8")
             << "\xC3\xA1 \xE9"_ba << QStringList{u"\u00C3\u00A1 \u00E9"_s};
     }
@@ -122,11 +120,6 @@ private slots:
     // already placed, for a draw u * 2^-53; u is random or the last one below a slot edge.
     void queueIsTheLiteralInsertion()
     {
-        // 3 * r rounds to 2, its whole part is 1.
-        const double known[] = {0.0, 0.0, 6004799503160661 * 0x1.0p-53};
-        const auto draw = [&, i = 0]() mutable { return known[i++]; };
-        QCOMPARE(shuffledQueue({u"P1"_s, u"P2"_s, u"P3"_s}, draw),
-                 (QStringList{u"P2"_s, u"P3"_s, u"P1"_s}));
         std::mt19937_64 engine(7);
         for (int size : {0, 1, 2, 3, 63, 64, 65, 100, 129, 300, 4099}) {
             QStringList source;

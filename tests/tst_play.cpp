@@ -146,10 +146,8 @@ private slots:
 
         // A new game begins afresh; its misses stop at the largest 16-bit count.
         game.form->startAction()->trigger();
-        QCOMPARE(game.form->hitCount(), 0u);
         QCOMPARE(game.form->missCount(), 0);
         QCOMPARE(game.report(), QString());
-        QCOMPARE(game.form->playList().size(), 3);
         for (int i = 0; i < 32768; ++i)
             game.enter();
         QCOMPARE(game.report(), u" Score :  0% Shots :  32767 Hits   :  0"_s);

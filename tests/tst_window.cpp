@@ -35,7 +35,6 @@ private slots:
     {
         GameWindow game(QByteArray("uno\r\ndos\r\n"), {0.8}); // the sixth of seven colours
         QCOMPARE(game.random->seeds, std::vector<float>{45296.25f});
-        QCOMPARE(game.random->drawCount, 1);
         const QColor brownishRed(128, 64, 64);
         QCOMPARE(game.form->backgroundColour(), brownishRed);
         QCOMPARE(game.form->reportLabel()->backgroundColour(), brownishRed);
@@ -63,7 +62,6 @@ private slots:
         game.enter();
         QCOMPARE(game.lines(), QStringList({"", " Press START to being test ! "}));
         QCOMPARE(game.report(), QString());
-        QCOMPARE(game.form->hitCount(), std::nullopt);
 
         game.form->helpAction()->trigger();
         QCOMPARE(
@@ -81,13 +79,10 @@ private slots:
         for (const QString &line : game.lines())
             QVERIFY2(metrics.horizontalAdvance(line) <= 792, qPrintable(line));
         QCOMPARE(game.form->textPanel()->font().pointSize(), 24);
-        const QImage shot = game.form->textPanel()->grab(QRect(0, 0, 300, 100)).toImage();
-        int white = 0;
-        for (int y = 0; y < 100; ++y) {
-            for (int x = 0; x < 300; ++x)
-                white += shot.pixel(x, y) == qRgb(255, 255, 255);
-        }
-        QVERIFY(white > 50);
+        QImage shot = game.form->textPanel()->grab(QRect(0, 0, 300, 100)).toImage();
+        shot.convertTo(QImage::Format_RGB32);
+        const auto *pixels = reinterpret_cast<const QRgb *>(shot.constBits());
+        QVERIFY(std::count(pixels, pixels + 300 * 100, qRgb(255, 255, 255)) > 50);
         game.form->PaintBackground(); // a new colour erases what was printed
         QVERIFY(game.lines().isEmpty());
     }
@@ -150,8 +145,6 @@ private slots:
         QTest::newRow("Return") << int(Qt::Key_Return) << none << 0 << 1;
         QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << 0 << 1;
         QTest::newRow("Space") << int(Qt::Key_Space) << none << 0 << 0;
-        QTest::newRow("a letter") << int(Qt::Key_A) << none << 0 << 0;
-        QTest::newRow("Escape") << int(Qt::Key_Escape) << none << 0 << 0;
         QTest::newRow("Ctrl+Return") << int(Qt::Key_Return) << int(Qt::ControlModifier) << 0 << 0;
         QTest::newRow("left double-click") << 0 << none << int(Qt::LeftButton) << 1;
         QTest::newRow("right double-click") << 0 << none << int(Qt::RightButton) << 0;

@@ -1,8 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Acutrix developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Fuzz target: the phrases of any bytes equal those of a plain reference, and none is
-// empty or holds a line end, a space at an end or two spaces in a row. A fault aborts.
+// Fuzz target: the phrases of any bytes equal those of a plain reference, whose phrases
+// are never empty and hold no line end, no space at an end and no two spaces in a row. A
+// fault aborts.
 #include "phrasefile.h"
 
 #include <QRegularExpression>
@@ -10,12 +11,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-
-#define REQUIRE(holds) \
-    if (!(holds)) { \
-        std::fprintf(stderr, "phrase fuzz: %s\n", #holds); \
-        std::abort(); \
-    }
 
 // Well-formed UTF-8 (RFC 3629) over the bytes read as Latin-1: no overlong form, no
 // surrogate, nothing past U+10FFFF.
@@ -44,15 +39,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         if (const QString phrase = line.split(u' ', Qt::SkipEmptyParts).join(u' ');
             !phrase.isEmpty())
             expected << phrase;
-    const QStringList phrases = parsePhrases(bytes);
-    REQUIRE(phrases == expected);
-    for (const QString &p : phrases) {
-        REQUIRE(!p.isEmpty());
-        REQUIRE(!p.startsWith(u' '));
-        REQUIRE(!p.endsWith(u' '));
-        REQUIRE(!p.contains(QStringLiteral("  ")));
-        REQUIRE(!p.contains(u'\r'));
-        REQUIRE(!p.contains(u'\n'));
+    if (parsePhrases(bytes) != expected) {
+        std::fputs("phrase fuzz: the phrases differ from the reference\n", stderr);
+        std::abort();
     }
     return 0;
 }
