@@ -6,12 +6,21 @@
 #include <algorithm>
 #include <memory>
 
+namespace {
+
+// How far the accented capitals reach above the baseline.
+int accentedCapitalsHeight(const QFontMetrics &metrics)
+{
+    return -metrics.boundingRect(QStringLiteral(u"ÁÉÍÓÚ")).top();
+}
+
+} // namespace
+
 CaptionMetrics::CaptionMetrics(const QFont &font)
     : m_metrics(font)
     // Some faces (Comfortaa among them) draw the accent of a capital above their own
     // ascent; the label then stands taller, so that Á É Í Ó Ú are shown whole.
-    , m_ascent(
-          std::max(m_metrics.ascent(), -m_metrics.boundingRect(QStringLiteral(u"ÁÉÍÓÚ")).top()))
+    , m_ascent(std::max(m_metrics.ascent(), accentedCapitalsHeight(m_metrics)))
 {
     m_height = m_ascent + m_metrics.descent();
 }

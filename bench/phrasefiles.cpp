@@ -10,16 +10,20 @@
 namespace {
 
 // Every character lies in Latin-1, where Windows-1252 agrees with it.
+// clang-format off
 constexpr std::array words = {
-    u"él",     u"está",    u"aquí", u"canción",  u"camión", u"árbol",   u"música",  u"fácil",
-    u"café",   u"mamá",    u"papá", u"sofá",     u"jamás",  u"después", u"también", u"había",
-    u"día",    u"país",    u"río",  u"búho",     u"Ángel",  u"Éxito",   u"Índice",  u"Óscar",
-    u"Último", u"niño",    u"año",  u"pingüino", u"la",     u"el",      u"de",      u"que",
-    u"y",      u"en",      u"un",   u"una",      u"casa",   u"perro",   u"gato",    u"mesa",
-    u"libro",  u"agua",    u"sol",  u"luna",     u"verde",  u"rojo",    u"grande",  u"pequeño",
-    u"¿Dónde", u"¡Qué",    u"come", u"bebe",     u"vive",   u"lejos",   u"cerca",   u"corazón",
-    u"lápiz",  u"difícil",
+    u"él", u"está", u"aquí", u"canción", u"camión", u"árbol",
+    u"música", u"fácil", u"café", u"mamá", u"papá", u"sofá",
+    u"jamás", u"después", u"también", u"había", u"día", u"país",
+    u"río", u"búho", u"Ángel", u"Éxito", u"Índice", u"Óscar",
+    u"Último", u"niño", u"año", u"pingüino", u"la", u"el",
+    u"de", u"que", u"y", u"en", u"un", u"una",
+    u"casa", u"perro", u"gato", u"mesa", u"libro", u"agua",
+    u"sol", u"luna", u"verde", u"rojo", u"grande", u"pequeño",
+    u"¿Dónde", u"¡Qué", u"come", u"bebe", u"vive", u"lejos",
+    u"cerca", u"corazón", u"lápiz", u"difícil",
 };
+// clang-format on
 
 QString word(std::size_t index)
 {

@@ -21,7 +21,8 @@ static const QRegularExpression Utf8(
                    "|[\\xF1-\\xF3][\\x80-\\xBF]{3}|\\xF4[\\x80-\\x8F][\\x80-\\xBF]{2})*\\z"));
 
 // Windows-1252 for the bytes 0x80 to 0x9F; the five it leaves undefined keep their value.
-static const QStringView High = u"€\u0081‚ƒ„…†‡ˆ‰Š‹Œ\u008DŽ\u008F\u0090‘’“”•–—˜™š›œ\u009DžŸ";
+static const QStringView High = u"€\u0081‚ƒ„…†‡ˆ‰Š‹Œ\u008DŽ\u008F"
+                                u"\u0090‘’“”•–—˜™š›œ\u009DžŸ";
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
