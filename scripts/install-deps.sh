@@ -28,7 +28,9 @@ done
 
 sudo=()
 [ "$(id -u)" -ne 0 ] && sudo=(sudo)
-"${sudo[@]}" apt-get update -qq
+# Another install running at the same time holds apt's lock: wait for it rather than fail.
+lock=(-o DPkg::Lock::Timeout=600)
+"${sudo[@]}" apt-get "${lock[@]}" update -qq
 
 # Only what this release's archive has: apt-cache names a candidate version for it.
 available=()
@@ -44,4 +46,4 @@ done
 
 echo "Installing: ${available[*]}"
 "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
-    apt-get install -y -qq --no-install-recommends "${available[@]}"
+    apt-get "${lock[@]}" install -y -qq --no-install-recommends "${available[@]}"
