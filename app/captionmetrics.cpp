@@ -35,13 +35,14 @@ const CaptionMetrics &CaptionMetrics::of(const QFont &font)
     return *metrics;
 }
 
-int CaptionMetrics::width(const QString &caption) const
+int CaptionMetrics::width(QStringView caption) const
 {
     if (caption.size() != 1)
-        return m_metrics.horizontalAdvance(caption);
+        return m_metrics.horizontalAdvance(caption.toString());
     const char16_t character = caption[0].unicode();
     auto found = m_characterWidths.constFind(character);
     if (found == m_characterWidths.constEnd())
-        found = m_characterWidths.insert(character, m_metrics.horizontalAdvance(caption));
+        found =
+            m_characterWidths.insert(character, m_metrics.horizontalAdvance(caption.toString()));
     return *found;
 }

@@ -19,7 +19,7 @@ public:
 
     int height() const { return m_height; }
     int ascent() const { return m_ascent; }
-    int width(const QString &caption) const;
+    int width(QStringView caption) const;
 
 private:
     explicit CaptionMetrics(const QFont &font);

@@ -7,6 +7,7 @@
 #include <QFont>
 #include <QFontDatabase>
 #include <QScreen>
+#include <QTime>
 #include <QWidget>
 
 namespace {
@@ -44,6 +45,11 @@ AcutrixApplication::AcutrixApplication(int commandArgc, char *commandArgv[])
     substituteFace(
         installed, QStringLiteral("Arial Rounded MT Bold"),
         {QStringLiteral("Comfortaa"), QStringLiteral("Quicksand"), QStringLiteral("DejaVu Sans")});
+}
+
+float secondsSinceMidnight()
+{
+    return float(QTime::currentTime().msecsSinceStartOfDay()) / 1000.0f;
 }
 
 void showMainWindow(QWidget &window)

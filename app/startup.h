@@ -24,6 +24,9 @@ public:
     AcutrixApplication(int commandArgc, char *commandArgv[]);
 };
 
+// Seconds since midnight, local time, with the fraction: the game's time of day.
+float secondsSinceMidnight();
+
 // Shows the window maximised on its screen. Without a window manager a maximised window
 // keeps its small size, so it is given the screen's free area first.
 void showMainWindow(QWidget &window);

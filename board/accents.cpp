@@ -3,6 +3,8 @@
 
 #include "accents.h"
 
+#include "slim.h"
+
 #include <array>
 #include <utility>
 
@@ -18,39 +20,28 @@ constexpr std::array<std::pair<char16_t, char16_t>, 10> accentPairs = {{
 
 } // namespace
 
-QStringView trimSpaces(QStringView text)
+std::u16string NOTilde(std::u16string_view caption)
 {
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text[begin] == u' ')
-        ++begin;
-    while (end > begin && text[end - 1] == u' ')
-        --end;
-    return text.sliced(begin, end - begin);
-}
-
-QString NOTilde(const QString &caption)
-{
-    const QStringView key = trimSpaces(caption);
+    const std::u16string_view key = trimSpaces(caption);
     if (key.size() == 1) {
         for (const auto &[plain, accented] : accentPairs) {
             if (key[0] == accented)
-                return QString(QChar(plain));
+                return std::u16string(1, plain);
         }
     }
-    return caption;
+    return std::u16string(caption);
 }
 
-QString Tilde(const QString &caption)
+std::u16string Tilde(std::u16string_view caption)
 {
-    const QStringView key = trimSpaces(caption);
+    const std::u16string_view key = trimSpaces(caption);
     if (key.size() == 1) {
         for (const auto &[plain, accented] : accentPairs) {
             if (key[0] == plain)
-                return QString(QChar(accented));
+                return std::u16string(1, accented);
             if (key[0] == accented)
-                return QString(QChar(plain));
+                return std::u16string(1, plain);
         }
     }
-    return caption;
+    return std::u16string(caption);
 }

@@ -4,19 +4,17 @@
 #ifndef ACCENTS_H
 #define ACCENTS_H
 
-#include <QString>
+#include <string>
+#include <string_view>
 
 // Both functions look at the caption of one tile with its spaces (U+0020 only) trimmed.
 // A key that is one vowel of the accent pairs comes back as its partner, a single
 // character; anything else comes back exactly as it was given, spaces included.
 
 // Strips the acute accent: "á" gives "a"; a plain vowel is returned as it is.
-QString NOTilde(const QString &caption);
+std::u16string NOTilde(std::u16string_view caption);
 
 // Toggles the acute accent: "a" gives "á" and "á" gives "a".
-QString Tilde(const QString &caption);
-
-// Removes U+0020 at both ends and nothing else (tabs and other white space stay).
-QStringView trimSpaces(QStringView text);
+std::u16string Tilde(std::u16string_view caption);
 
 #endif

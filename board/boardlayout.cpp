@@ -16,14 +16,14 @@ constexpr float RowGap = 20;
 
 } // namespace
 
-QStringList boardCaptions(const QString &phrase)
+std::vector<std::u16string> boardCaptions(std::u16string_view phrase)
 {
-    const qsizetype shown = std::min<qsizetype>(phrase.size(), MaxPhraseTiles);
-    QStringList captions;
+    const std::size_t shown = std::min<std::size_t>(phrase.size(), MaxPhraseTiles);
+    std::vector<std::u16string> captions;
     captions.reserve(shown + 1);
-    captions.append(QString());
-    for (qsizetype i = 0; i < shown; ++i)
-        captions.append(NOTilde(QString(phrase[i])));
+    captions.emplace_back();
+    for (std::size_t i = 0; i < shown; ++i)
+        captions.push_back(NOTilde(phrase.substr(i, 1)));
     return captions;
 }
 

@@ -4,10 +4,9 @@
 #ifndef BOARDLAYOUT_H
 #define BOARDLAYOUT_H
 
-#include <QString>
-#include <QStringList>
-
 #include <span>
+#include <string>
+#include <string_view>
 #include <vector>
 
 // The tile array holds 384 tiles, 0 to 383. Tile 0 is always empty, so a phrase
@@ -21,7 +20,7 @@ inline constexpr int HoverTilePoints = 46;
 
 // The captions of the tiles that show a phrase: tile 0 empty, tile i the unaccented
 // character i (counted from 1). Characters past tile 383 are left out.
-QStringList boardCaptions(const QString &phrase);
+std::vector<std::u16string> boardCaptions(std::u16string_view phrase);
 
 // Sizes and places on the board are in twips, single precision.
 struct TileBox {

@@ -3,14 +3,7 @@
 
 #include "backgroundpalette.h"
 
-#include "drawindex.h"
-
-int paletteNumber(double r)
+BgrColour paletteColour(int number)
 {
-    return int(drawIndex(r, std::int64_t(BackgroundPalette.size()))) + 1;
-}
-
-BgrColour backgroundFor(double r)
-{
-    return BackgroundPalette[std::size_t(paletteNumber(r) - 1)];
+    return BackgroundPalette[std::size_t(number - 1)];
 }

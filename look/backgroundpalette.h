@@ -33,10 +33,7 @@ inline constexpr std::array<BgrColour, 7> BackgroundPalette = {
     0x000000, // black
 };
 
-// The palette number for one draw r, 0 <= r < 1: the whole part of r * 7, plus 1.
-int paletteNumber(double r);
-
-// The colour for one draw r.
-BgrColour backgroundFor(double r);
+// Colour number k of the palette, 1 <= k <= 7.
+BgrColour paletteColour(int number);
 
 #endif

@@ -5,10 +5,8 @@
 
 #include "slim.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QStringDecoder>
+#include <utf8/core.h>
+#include <utf8/unchecked.h>
 
 #include <algorithm>
 #include <array>
@@ -32,113 +30,105 @@ constexpr std::array<char16_t, 256> windows1252 = [] {
     return table;
 }();
 
-bool isAscii(QByteArrayView bytes)
+bool isAscii(std::string_view bytes)
 {
-    return std::all_of(bytes.begin(), bytes.end(), [](char c) { return (uchar(c) & 0x80) == 0; });
+    return std::all_of(bytes.begin(), bytes.end(),
+                       [](char c) { return (static_cast<unsigned char>(c) & 0x80) == 0; });
 }
 
-constexpr char utf8ByteOrderMark[] = "\xEF\xBB\xBF";
+constexpr std::string_view utf8ByteOrderMark = "\xEF\xBB\xBF";
 
-// One line of a UTF-8 file whose own byte-order mark is gone already.
-QString decodeUtf8Line(QByteArrayView line)
+// One line of valid UTF-8. Most characters of a Spanish phrase are ASCII and are copied
+// as they are; the others go through the decoder. A mark that starts a line is a
+// character of the phrase.
+std::u16string decodeUtf8(std::string_view line)
 {
-    // QString::fromUtf8 drops a mark that starts its input, but one that starts a line
-    // is a character of the phrase: the decoder below keeps it.
-    if (!line.startsWith(utf8ByteOrderMark))
-        return QString::fromUtf8(line);
-    QStringDecoder decoder(QStringDecoder::Utf8,
-                           QStringDecoder::Flag::Stateless
-                               | QStringDecoder::Flag::ConvertInitialBom);
-    return decoder.decode(line);
+    std::u16string text;
+    text.reserve(line.size());
+    auto at = line.begin();
+    while (at != line.end()) {
+        if ((static_cast<unsigned char>(*at) & 0x80) == 0) {
+            text.push_back(char16_t(static_cast<unsigned char>(*at++)));
+            continue;
+        }
+        const std::uint32_t codePoint = utf8::unchecked::next(at);
+        if (codePoint < 0x10000) {
+            text.push_back(char16_t(codePoint));
+        } else {
+            text.push_back(char16_t(0xD800 + ((codePoint - 0x10000) >> 10)));
+            text.push_back(char16_t(0xDC00 + ((codePoint - 0x10000) & 0x3FF)));
+        }
+    }
+    return text;
 }
 
 // Whether Slim would change the line: a space at either end, or two in a row.
-bool hasSpacesToFold(QByteArrayView line)
+bool hasSpacesToFold(std::string_view line)
 {
-    if (line.startsWith(' ') || line.endsWith(' '))
+    if (line.empty())
+        return false;
+    if (line.front() == ' ' || line.back() == ' ')
         return true;
-    return std::adjacent_find(line.begin(), line.end(),
-                              [](char a, char b) { return a == ' ' && b == ' '; })
-        != line.end();
+    return line.find("  ") != std::string_view::npos;
 }
 
-// Calls handleLine(view) for each line of the bytes, without its line end. A line ends at
-// CR LF, at LF or at CR; a line end at the very end adds no line.
+// Calls handleLine(bytes) for each line, without its line end. A line ends at CR LF, at
+// LF or at CR; a line end at the very end adds no line. Line ends and spaces are bytes of
+// their own in both encodings, never part of a character.
 template<typename Function>
-void forEachLine(QByteArrayView text, Function handleLine)
+void forEachLine(std::string_view text, Function handleLine)
 {
-    const qsizetype size = text.size();
-    qsizetype lineStart = 0;
-    while (lineStart < size) {
-        qsizetype lineEnd = lineStart;
-        while (lineEnd < size && text[lineEnd] != '\r' && text[lineEnd] != '\n')
-            ++lineEnd;
-        handleLine(text.sliced(lineStart, lineEnd - lineStart));
+    std::size_t lineStart = 0;
+    while (lineStart < text.size()) {
+        std::size_t lineEnd = text.find_first_of("\r\n", lineStart);
+        if (lineEnd == std::string_view::npos)
+            lineEnd = text.size();
+        handleLine(text.substr(lineStart, lineEnd - lineStart));
         lineStart = lineEnd + 1;
-        if (lineEnd + 1 < size && text[lineEnd] == '\r' && text[lineEnd + 1] == '\n')
+        if (lineEnd + 1 < text.size() && text[lineEnd] == '\r' && text[lineEnd + 1] == '\n')
             ++lineStart;
     }
 }
 
+// Calls handleLine(bytes, text) for each line of the file with its decoded text.
+template<typename Function>
+void forEachDecodedLine(std::string_view bytes, Function handleLine)
+{
+    const bool utf8 = !isAscii(bytes) && utf8::is_valid(bytes.begin(), bytes.end());
+    if (utf8 && bytes.substr(0, utf8ByteOrderMark.size()) == utf8ByteOrderMark)
+        bytes.remove_prefix(utf8ByteOrderMark.size());
+    forEachLine(bytes, [&](std::string_view line) {
+        handleLine(line, utf8 ? decodeUtf8(line) : decodeWindows1252(line));
+    });
+}
+
 } // namespace
 
-QString decodeWindows1252(QByteArrayView bytes)
+std::u16string decodeWindows1252(std::string_view bytes)
 {
-    QString text(bytes.size(), Qt::Uninitialized);
-    char16_t *out = reinterpret_cast<char16_t *>(text.data());
-    for (const char c : bytes)
-        *out++ = windows1252[uchar(c)];
+    std::u16string text(bytes.size(), u'\0');
+    std::transform(bytes.begin(), bytes.end(), text.begin(),
+                   [](char c) { return windows1252[static_cast<unsigned char>(c)]; });
     return text;
 }
 
-QStringList parsePhrases(QByteArrayView bytes)
+std::optional<std::vector<std::u16string>> decodedLines(std::string_view bytes)
 {
-    // Decoded a line at a time, so that a large file is not held a second time as one
-    // whole text. Line ends and spaces are bytes of their own in both encodings, never
-    // part of a character.
-    const bool utf8 = !isAscii(bytes) && bytes.isValidUtf8();
-    if (utf8 && bytes.startsWith(utf8ByteOrderMark))
-        bytes = bytes.sliced(3);
-    QStringList phrases;
-    forEachLine(bytes, [&](QByteArrayView line) {
-        QString phrase = utf8 ? decodeUtf8Line(line) : decodeWindows1252(line);
+    std::vector<std::u16string> lines;
+    forEachDecodedLine(
+        bytes, [&](std::string_view, std::u16string text) { lines.push_back(std::move(text)); });
+    return lines;
+}
+
+std::optional<std::vector<std::u16string>> parsePhrases(std::string_view bytes)
+{
+    std::vector<std::u16string> phrases;
+    forEachDecodedLine(bytes, [&](std::string_view line, std::u16string text) {
         // Most lines have no spaces to fold, and are kept as decoded.
         if (hasSpacesToFold(line))
-            phrase = Slim(phrase);
-        if (!phrase.isEmpty())
-            phrases.append(std::move(phrase));
+            text = Slim(text);
+        if (!text.empty())
+            phrases.push_back(std::move(text));
     });
     return phrases;
-}
-
-QString locatePhraseFile(const QString &folder)
-{
-    const QDir dir(folder);
-    const QString exact = dir.filePath(QString::fromLatin1(PhraseFileName));
-    if (QFileInfo::exists(exact) || QFileInfo(exact).isSymLink())
-        return exact;
-    const QStringList names =
-        dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System, QDir::Name);
-    for (const QString &name : names) {
-        if (name.compare(QLatin1StringView(PhraseFileName), Qt::CaseInsensitive) == 0)
-            return dir.filePath(name);
-    }
-    return {};
-}
-
-std::optional<QByteArray> readPhraseFile(const QString &folder)
-{
-    const QString path = locatePhraseFile(folder);
-    // Only a regular file is opened: a folder, a pipe or a device under that name is refused.
-    if (path.isEmpty() || !QFileInfo(path).isFile())
-        return std::nullopt;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    if (file.size() > MaxPhraseFileBytes)
-        return std::nullopt;
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError || bytes.size() > MaxPhraseFileBytes)
-        return std::nullopt;
-    return bytes;
 }

@@ -3,8 +3,7 @@
 
 #include "playqueue.h"
 
-#include "accents.h"
-#include "drawindex.h"
+#include "slim.h"
 
 #include <bit>
 #include <cstdint>
@@ -68,28 +67,25 @@ private:
 
 } // namespace
 
-QStringList shuffledQueue(const QStringList &source, const std::function<double()> &draw)
+std::vector<std::uint32_t> shuffledQueue(const std::vector<std::u16string> &source,
+                                         const std::function<std::size_t(std::size_t)> &drawGap)
 {
-    std::vector<qsizetype> copied;
+    std::vector<std::uint32_t> copied;
     std::vector<std::size_t> gaps;
-    copied.reserve(std::size_t(source.size()));
-    gaps.reserve(std::size_t(source.size()));
-    for (qsizetype i = 0; i < source.size(); ++i) {
-        if (trimSpaces(source[i]).isEmpty())
+    copied.reserve(source.size());
+    gaps.reserve(source.size());
+    for (std::size_t i = 0; i < source.size(); ++i) {
+        if (trimSpaces(source[i]).empty())
             continue;
         // 0 <= k <= m, m being the phrases copied so far.
-        const auto m = std::int64_t(copied.size());
-        gaps.push_back(std::size_t(drawIndex(draw(), m + 1)));
-        copied.push_back(i);
+        gaps.push_back(drawGap(copied.size() + 1));
+        copied.push_back(std::uint32_t(i));
     }
 
-    // Each phrase is copied straight into its slot. The source is read in order, so
-    // that on a long list the copies do not touch the phrases in a random order.
     const std::size_t n = copied.size();
-    QStringList queue(static_cast<qsizetype>(n));
-    QString *places = queue.data();
+    std::vector<std::uint32_t> queue(n);
     FreeSlots freeSlots(n);
     for (std::size_t j = n; j-- > 0;)
-        places[freeSlots.take(gaps[j])] = source[copied[j]];
+        queue[freeSlots.take(gaps[j])] = copied[j];
     return queue;
 }

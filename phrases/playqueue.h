@@ -4,18 +4,21 @@
 #ifndef PLAYQUEUE_H
 #define PLAYQUEUE_H
 
-#include <QStringList>
-
+#include <cstddef>
+#include <cstdint>
 #include <functional>
+#include <string>
+#include <vector>
 
-// The play queue of one game. Each phrase of the source whose spaces-trimmed text is not
-// empty is taken in order and inserted at position k = whole part of r * (m + 1) of the
-// queue built so far, m being its length and r the next draw (0 <= r < 1): one draw per
-// phrase and no other, so every order is equally likely.
+// The play queue of one game, as indices into the source list. Each phrase of the source
+// whose spaces-trimmed text is not empty is taken in order and inserted at position
+// k = drawGap(m + 1) of the queue built so far, m being its length and 0 <= k <= m: one
+// draw per phrase and no other, so every order is equally likely.
 //
 // The result equals that insertion done literally, but is built in O(n log n): the
 // positions are settled from the last insertion back to the first, each phrase taking
 // the k-th slot still free.
-QStringList shuffledQueue(const QStringList &source, const std::function<double()> &draw);
+std::vector<std::uint32_t> shuffledQueue(const std::vector<std::u16string> &source,
+                                         const std::function<std::size_t(std::size_t)> &drawGap);
 
 #endif

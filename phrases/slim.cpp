@@ -3,23 +3,25 @@
 
 #include "slim.h"
 
-#include "accents.h"
-
-QString Slim(QStringView text)
+std::u16string_view trimSpaces(std::u16string_view text)
 {
-    const QStringView trimmed = trimSpaces(text);
+    const std::size_t begin = text.find_first_not_of(u' ');
+    if (begin == std::u16string_view::npos)
+        return {};
+    return text.substr(begin, text.find_last_not_of(u' ') - begin + 1);
+}
+
+std::u16string Slim(std::u16string_view text)
+{
+    const std::u16string_view trimmed = trimSpaces(text);
 
     // trimmed[0] is never a space, so every i > 0 below has a neighbour to look at.
-    // The characters are written straight into a buffer of the largest size the result
-    // can have: a file holds many phrases, and appending one character at a time checks
-    // the capacity for each.
-    QString slim(trimmed.size(), Qt::Uninitialized);
-    QChar *out = slim.data();
-    for (qsizetype i = 0; i < trimmed.size(); ++i) {
+    std::u16string slim;
+    slim.reserve(trimmed.size());
+    for (std::size_t i = 0; i < trimmed.size(); ++i) {
         if (trimmed[i] == u' ' && trimmed[i - 1] == u' ')
             continue;
-        *out++ = trimmed[i];
+        slim.push_back(trimmed[i]);
     }
-    slim.truncate(out - slim.constData());
     return slim;
 }

@@ -5,15 +5,15 @@
 
 #include <limits>
 
-bool isCorrectAnswer(const QString &answer, const QString &phrase, bool boardFull,
-                     qsizetype tileCharacters)
+bool isCorrectAnswer(std::u16string_view answer, std::u16string_view phrase, bool boardFull,
+                     std::size_t tileCharacters)
 {
     if (boardFull)
-        return answer == QStringView(phrase).left(tileCharacters);
+        return answer == phrase.substr(0, tileCharacters);
     return answer == phrase;
 }
 
-qint16 addMiss(qint16 misses)
+std::int16_t addMiss(std::int16_t misses)
 {
-    return misses == std::numeric_limits<qint16>::max() ? misses : qint16(misses + 1);
+    return misses == std::numeric_limits<std::int16_t>::max() ? misses : std::int16_t(misses + 1);
 }

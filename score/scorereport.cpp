@@ -3,7 +3,7 @@
 
 #include "scorereport.h"
 
-#include <charconv>
+#include <cmath>
 
 namespace {
 
@@ -11,44 +11,64 @@ constexpr std::uint32_t Red = 0x0000FF;
 constexpr std::uint32_t Yellow = 0x00FFFF;
 constexpr std::uint32_t Green = 0x00FF00;
 
-QString withoutTrailingZeros(QString text)
+std::u16string digits(std::uint64_t value)
 {
-    if (text.contains(u'.')) {
-        while (text.endsWith(u'0'))
-            text.chop(1);
-        if (text.endsWith(u'.'))
-            text.chop(1);
-    }
+    std::u16string text;
+    do {
+        text.insert(text.begin(), char16_t(u'0' + value % 10));
+        value /= 10;
+    } while (value > 0);
     return text;
 }
 
-// to_chars rounds the exact binary value correctly, an exact tie going to the even digit.
-QString oneDecimalText(double value)
+// Ten times the exact binary value of a score from 0 to 100, rounded to a whole number,
+// an exact half to the even one. Worked out on the double's mantissa in integers, so that
+// no locale and no floating-point formatting comes into it.
+std::uint64_t roundedTenths(double score)
 {
-    char buffer[32];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 1);
-    return withoutTrailingZeros(QString::fromLatin1(buffer, result.ptr - buffer));
+    int exponent = 0;
+    const double fraction = std::frexp(score, &exponent);
+    // score = mantissa * 2^-shift exactly, and ten times it fits in 64 bits.
+    const auto mantissa = std::uint64_t(std::ldexp(fraction, 53));
+    const int shift = 53 - exponent;
+    const std::uint64_t tenfold = mantissa * 10;
+    if (shift <= 0)
+        return tenfold << -shift;
+    // Below a twentieth of a tenth: rounds to 0.
+    if (shift >= 64)
+        return 0;
+    const std::uint64_t whole = tenfold >> shift;
+    const std::uint64_t rest = tenfold & ((std::uint64_t(1) << shift) - 1);
+    const std::uint64_t half = std::uint64_t(1) << (shift - 1);
+    return rest > half || (rest == half && whole % 2 == 1) ? whole + 1 : whole;
 }
 
 } // namespace
 
-double scorePercent(quint64 hits, quint64 attempts)
+double scorePercent(std::uint64_t hits, std::uint64_t attempts)
 {
     return double(hits) / double(attempts) * 100.0;
 }
 
-QString scoreText(double score)
+std::u16string numberText(std::uint64_t count)
 {
-    return u' ' + oneDecimalText(score);
+    return u' ' + digits(count);
 }
 
-QString reportCaption(quint64 hits, quint64 misses)
+std::u16string scoreText(double score)
 {
-    const quint64 attempts = hits + misses;
-    return QStringLiteral(" Score : ") + scoreText(scorePercent(hits, attempts)) + u'%'
-        + QStringLiteral(" Shots : ") + u' ' + QString::number(attempts)
-        + QStringLiteral(" Hits   : ") + u' ' + QString::number(hits);
+    const std::uint64_t tenths = roundedTenths(score);
+    std::u16string text = numberText(tenths / 10);
+    if (tenths % 10 != 0)
+        text += u'.' + digits(tenths % 10);
+    return text;
+}
+
+std::u16string reportCaption(std::uint64_t hits, std::uint64_t misses)
+{
+    const std::uint64_t attempts = hits + misses;
+    return u" Score : " + scoreText(scorePercent(hits, attempts)) + u"%" + u" Shots : "
+        + numberText(attempts) + u" Hits   : " + numberText(hits);
 }
 
 std::uint32_t reportColour(double score)

@@ -4,21 +4,23 @@
 #ifndef SCOREREPORT_H
 #define SCOREREPORT_H
 
-#include <QString>
-#include <QtGlobal>
-
 #include <cstdint>
+#include <string>
 
 // Hits as a percentage of attempts, unrounded. attempts > 0.
-double scorePercent(quint64 hits, quint64 attempts);
+double scorePercent(std::uint64_t hits, std::uint64_t attempts);
+
+// A count as the player sees it: one leading space, then plain decimal digits with no
+// separator, whatever the locale (" 3", " 32767").
+std::u16string numberText(std::uint64_t count);
 
 // The score as the player sees it: rounded to one decimal place, an exact half going to
 // the even digit, with one leading space, "." as the decimal point and no decimal point
 // for a whole number (" 75", " 66.7", " 0.5").
-QString scoreText(double score);
+std::u16string scoreText(double score);
 
 // " Score :  75% Shots :  4 Hits   :  3" for 3 hits and 1 miss.
-QString reportCaption(quint64 hits, quint64 misses);
+std::u16string reportCaption(std::uint64_t hits, std::uint64_t misses);
 
 // Text colour of the report, 0xBBGGRR, by the unrounded score: red below 60, yellow from
 // 60 up to 80 (both included), green above 80.

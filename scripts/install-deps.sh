@@ -10,7 +10,7 @@ set -euo pipefail
 
 packages=(
     cmake g++ make
-    qt6-base-dev libgl-dev
+    qt6-base-dev libgl-dev libutfcpp-dev
     fonts-dejavu-core fonts-comfortaa
     desktop-file-utils appstream dpkg-dev file
 )

@@ -1,32 +1,22 @@
 // SPDX-FileCopyrightText: 2026 The Acutrix developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// A game window for the widget tests, started at 45296.25 s past midnight in a folder of
+// A game window for the window tests, started at 45296.25 s past midnight in a folder of
 // its own that holds the phrase file of the test's choosing, with a random source that
 // gives exactly the draws a test asks for, then 0.
 
 #pragma once
 
-#include "captionlabel.h"
+#include "boardview.h"
 #include "form1.h"
-#include "randomsource.h"
-#include "textpanel.h"
+#include "gamefixture.h"
+#include "qtext.h"
 
 #include <QAction>
 #include <QDir>
+#include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTest>
-
-struct ScriptedRandom : RandomSource {
-    void seed(float seconds) override { seeds.push_back(seconds); }
-    double next() override
-    {
-        return ++drawCount <= int(draws.size()) ? draws[std::size_t(drawCount - 1)] : 0;
-    }
-    std::vector<double> draws;
-    std::vector<float> seeds;
-    int drawCount = 0;
-};
 
 struct GameWindow {
     // bytes: the content of Tilde.txt, or nothing for a folder without one.
@@ -41,37 +31,40 @@ struct GameWindow {
         form = std::make_unique<Form1>(std::unique_ptr<RandomSource>(random),
                                        [] { return 45296.25f; });
         form->setGeometry(40, 40, 1000, 700);
+        board = form->findChild<BoardView *>();
     }
     void show()
     {
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
     }
-    CaptionLabel *tile(int index) const { return form->letter(index); }
-    QStringList lines() const { return form->textPanel()->lines(); }
-    QString report() const { return form->reportLabel()->caption(); }
-    int shownTiles() const
+    QAction *menuItem(int index) const { return form->menuBar()->actions().at(index); }
+    void start()
     {
-        int n = 0;
-        while (n < TileCount && !tile(n)->isHidden())
-            ++n;
-        return n;
+        show();
+        menuItem(0)->trigger();
     }
-    QString board() const
+    const Game &game() const { return form->game(); }
+    QString boardText() const
     {
-        QString text;
-        for (int i = 0; i < shownTiles(); ++i)
-            text += tile(i)->caption();
-        return text;
+        std::u16string text;
+        for (int i = 0; i < TileCount && game().letter(i).shown; ++i)
+            text += game().letter(i).caption;
+        return qtext(text);
     }
-    void click(int index) { QTest::mouseClick(tile(index), Qt::LeftButton, {}, QPoint(2, 2)); }
-    void doubleClickBackground()
+    QPoint inside(int tile) const { return board->labelRect(tile).topLeft() + QPoint(2, 2); }
+    void click(int tile) { QTest::mouseClick(board, Qt::LeftButton, {}, inside(tile)); }
+    // A mouse move over the board, with the buttons held.
+    void move(QPoint at, Qt::MouseButtons held = Qt::NoButton)
     {
-        QTest::mouseDClick(form->textPanel(), Qt::LeftButton, {}, QPoint(995, 3));
+        QMouseEvent event(QEvent::MouseMove, at, board->mapToGlobal(at), Qt::NoButton, held, {});
+        QApplication::sendEvent(board, &event);
     }
-    void enter() { QTest::keyClick(form.get(), Qt::Key_Return); }
+    // A point of the board where no label lies.
+    QPoint background() const { return QPoint(board->width() - 5, 3); }
 
     QTemporaryDir folder;
     ScriptedRandom *random = nullptr;
     std::unique_ptr<Form1> form;
+    BoardView *board = nullptr;
 };

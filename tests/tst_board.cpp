@@ -1,11 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Acutrix developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The board without widgets: the accent of a tile's caption, the captions of a phrase's
-// tiles and the flow of the tiles in rows.
+// The board's rules: the accent of a tile's caption, the captions of a phrase's tiles and
+// the flow of the tiles in rows.
 #include "accents.h"
 #include "boardlayout.h"
+#include "qtext.h"
 
+#include <QStringList>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -42,33 +44,54 @@ private slots:
         QFETCH(QString, caption);
         QFETCH(QString, tilde);
         QFETCH(QString, notilde);
-        QCOMPARE(Tilde(caption), tilde);
-        QCOMPARE(NOTilde(caption), notilde);
+        QCOMPARE(qtext(Tilde(caption.toStdU16String())), tilde);
+        QCOMPARE(qtext(NOTilde(caption.toStdU16String())), notilde);
     }
 
     // Tile 0 is empty, tile i shows character i without its accent, up to tile 383.
+    void captions_data()
+    {
+        QTest::addColumn<QString>("phrase");
+        QTest::addColumn<QStringList>("tiles");
+        QTest::newRow("mixed") << u"Él ñü\t\U0001F600"_s
+                               << QStringList{{},     u"E"_s,  u"l"_s,        u" "_s,       u"ñ"_s,
+                                              u"ü"_s, u"\t"_s, QChar(0xD83D), QChar(0xDE00)};
+        QTest::newRow("past the last tile")
+            << QString(383, u'á') + u'b' << QStringList{QString()} + QStringList(383, u"a"_s);
+    }
     void captions()
     {
-        const QStringList tiles = {{},     u"E"_s,  u"l"_s,        u" "_s,       u"ñ"_s,
-                                   u"ü"_s, u"\t"_s, QChar(0xD83D), QChar(0xDE00)};
-        QCOMPARE(boardCaptions(u"Él ñü\t\U0001F600"_s), tiles);
-        const QStringList full = QStringList{QString()} + QStringList(383, u"a"_s);
-        QCOMPARE(boardCaptions(QString(383, u'á') + u'b'), full);
+        QFETCH(QString, phrase);
+        QFETCH(QStringList, tiles);
+        QStringList shown;
+        for (const std::u16string &caption : boardCaptions(phrase.toStdU16String()))
+            shown << qtext(caption);
+        QCOMPARE(shown, tiles);
     }
 
     // From (0, 400), each left the previous left + width + 50. A row ends when that left plus
     // the width just placed reaches 97/100 of the outer width; the next starts at left 100,
     // 20 below the bottom of the tile that ended the row.
+    void flow_data()
+    {
+        using Boxes = std::vector<TileBox>;
+        using Places = std::vector<TilePlace>;
+        QTest::addColumn<Boxes>("boxes");
+        QTest::addColumn<Places>("places");
+        QTest::newRow("at the limit") << Boxes{{460, 30}, {10, 40}} << Places{{0, 400}, {100, 450}};
+        QTest::newRow("below the limit")
+            << Boxes{{459.5f, 30}, {10, 40}} << Places{{0, 400}, {509.5f, 400}};
+        QTest::newRow("rows follow the tile that ends them")
+            << Boxes{{100, 30}, {200, 80}, {260, 55}, {300, 10}, {40, 12}, {450, 5}, {10, 10}}
+            << Places{{0, 400},   {150, 400}, {400, 400}, {100, 475},
+                      {450, 475}, {540, 475}, {100, 500}};
+    }
     void flow()
     {
         using Boxes = std::vector<TileBox>;
         using Places = std::vector<TilePlace>;
-        QCOMPARE(flowTiles(Boxes{{460, 30}, {10, 40}}, 1000), (Places{{0, 400}, {100, 450}}));
-        QCOMPARE(flowTiles(Boxes{{459.5f, 30}, {10, 40}}, 1000), (Places{{0, 400}, {509.5f, 400}}));
-        const Boxes boxes = {{100, 30}, {200, 80}, {260, 55}, {300, 10},
-                             {40, 12},  {450, 5},  {10, 10}};
-        const Places places = {{0, 400},   {150, 400}, {400, 400}, {100, 475},
-                               {450, 475}, {540, 475}, {100, 500}};
+        QFETCH(Boxes, boxes);
+        QFETCH(Places, places);
         QCOMPARE(flowTiles(boxes, 1000), places);
     }
 };

@@ -6,7 +6,9 @@
 // phrase files we ship, read with the program's own reader (spellcheck.sh checks their
 // spelling).
 #include "phrasefile.h"
+#include "phrasefilereader.h"
 #include "playqueue.h"
+#include "qtext.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -23,6 +25,15 @@ using Wide = unsigned __int128;
 
 static const char *const Sets[] = {"diacritics",   "questions",       "last-syllable",
                                    "next-to-last", "third-from-last", "hiatus"};
+
+static QStringList phrasesOf(const QByteArray &bytes)
+{
+    const std::optional<std::vector<std::u16string>> parsed = parsePhrases(bytes.toStdString());
+    QStringList phrases;
+    for (const std::u16string &phrase : parsed.value())
+        phrases << qtext(phrase);
+    return phrases;
+}
 
 static QByteArray contents(const QString &path)
 {
@@ -86,7 +97,27 @@ private slots:
     {
         QFETCH(QByteArray, bytes);
         QFETCH(QStringList, phrases);
-        QCOMPARE(parsePhrases(bytes), phrases);
+        QCOMPARE(phrasesOf(bytes), phrases);
+    }
+
+    // The lines as decoded, before any folding: spaces and blank lines as written.
+    void decodedLinesKeepSpacesAndBlankLines()
+    {
+        const std::vector<std::u16string> lines = {u" a  b ", u"", u"   ", u"\u00E9"};
+        QCOMPARE(decodedLines(" a  b \r\n\r\n   \n\xC3\xA9\r").value(), lines);
+    }
+
+    // Every byte alone is Windows-1252: Latin-1 but for 0x80 to 0x9F, where the five
+    // bytes Windows-1252 leaves undefined keep their own value.
+    void everyByteDecoded()
+    {
+        const QString high = u"€\u0081‚ƒ„…†‡ˆ‰Š‹Œ\u008DŽ\u008F\u0090‘’“”•–—˜™š›œ\u009DžŸ"_s;
+        for (int byte = 0; byte < 256; ++byte) {
+            const char c = char(byte);
+            const QChar expected = byte >= 0x80 && byte < 0xA0 ? high[byte - 0x80] : QChar(byte);
+            QCOMPARE(decodeWindows1252(std::string_view(&c, 1)),
+                     std::u16string(1, expected.unicode()));
+        }
     }
 
     // "Tilde.txt" itself, else a name that differs only in letter case; read when 64 MiB at
@@ -105,7 +136,7 @@ private slots:
         QCOMPARE(add(u"Tilde.txt"_s), u"Tilde.txt"_s);
         QFile file(dir.filePath(u"Tilde.txt"_s));
         QVERIFY(file.resize(64 << 20));
-        QCOMPARE(readPhraseFile(dir.path()).value_or(QByteArray()).size(), 64 << 20);
+        QCOMPARE(readPhraseFile(dir.path()).value_or(std::string()).size(), 64u << 20);
         QVERIFY(file.resize((64 << 20) + 1));
         QVERIFY(!readPhraseFile(dir.path()));
         QVERIFY(file.resize(5));
@@ -137,8 +168,17 @@ private slots:
                     expected.insert(qsizetype(u * m >> 53), source.last());
                 }
             }
+            std::vector<std::u16string> phrases;
+            for (const QString &phrase : source)
+                phrases.push_back(phrase.toStdU16String());
             std::size_t taken = 0;
-            QCOMPARE(shuffledQueue(source, [&] { return draws.at(taken++); }), expected);
+            const auto drawGap = [&](std::size_t gaps) {
+                return std::size_t(Wide(draws.at(taken++) * 0x1.0p53) * gaps >> 53);
+            };
+            QStringList queue;
+            for (const std::uint32_t index : shuffledQueue(phrases, drawGap))
+                queue << source[qsizetype(index)];
+            QCOMPARE(queue, expected);
             QCOMPARE(taken, draws.size());
         }
     }
@@ -155,10 +195,11 @@ private slots:
         QFETCH(QString, set);
         const QByteArray bytes =
             contents(set.isEmpty() ? u"data/Tilde.txt"_s : u"data/sets/%1/Tilde.txt"_s.arg(set));
-        const QStringList phrases = parsePhrases(bytes);
+        const QStringList phrases = phrasesOf(bytes);
         // Windows-1252 with CR LF, one phrase a line, each read back as written; accented
         // letters are the ones the game knows, or ñ and ü.
-        QCOMPARE(phrases.join(u"\r\n"_s) + u"\r\n"_s, decodeWindows1252(bytes));
+        QCOMPARE(phrases.join(u"\r\n"_s) + u"\r\n"_s,
+                 qtext(decodeWindows1252(bytes.toStdString())));
         const QString accented = u"áéíóúÁÉÍÓÚñÑüÜ"_s;
         const auto known = [&accented](QChar c) {
             return c.decompositionTag() != QChar::Canonical || accented.contains(c);
@@ -190,8 +231,8 @@ private slots:
     {
         qsizetype total = 0;
         for (const char *set : Sets)
-            total += parsePhrases(contents(u"data/sets/%1/Tilde.txt"_s.arg(QLatin1StringView(set))))
-                         .size();
+            total +=
+                phrasesOf(contents(u"data/sets/%1/Tilde.txt"_s.arg(QLatin1StringView(set)))).size();
         QVERIFY(total >= 400);
     }
 };

@@ -5,6 +5,7 @@
 // are never empty and hold no line end, no space at an end and no two spaces in a row. A
 // fault aborts.
 #include "phrasefile.h"
+#include "qtext.h"
 
 #include <QRegularExpression>
 
@@ -40,7 +41,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         if (const QString phrase = line.split(u' ', Qt::SkipEmptyParts).join(u' ');
             !phrase.isEmpty())
             expected << phrase;
-    if (parsePhrases(bytes) != expected) {
+    const std::optional<std::vector<std::u16string>> parsed =
+        parsePhrases(std::string_view(reinterpret_cast<const char *>(data), size));
+    QStringList phrases;
+    for (const std::u16string &phrase : parsed.value())
+        phrases << qtext(phrase);
+    if (phrases != expected) {
         std::fputs("phrase fuzz: the phrases differ from the reference\n", stderr);
         std::abort();
     }

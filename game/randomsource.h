@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <random>
 
-// The program's one pseudo-random source: seeded once, at Load, from the time of day;
+// The game's one pseudo-random source: seeded once, at Load, from the time of day;
 // drawn for background colours and for the order of the play queue.
 class RandomSource
 {
@@ -18,6 +18,8 @@ public:
     virtual double next() = 0;
 };
 
+// A 64-bit Mersenne Twister, whose output the C++ standard fixes to the bit: every
+// standard library, the browser's included, draws the same values from the same seed.
 class MersenneRandom : public RandomSource
 {
 public:
@@ -28,7 +30,8 @@ private:
     std::mt19937_64 m_engine;
 };
 
-// Seconds since midnight, local time, with the fraction.
-float secondsSinceMidnight();
+// Which of n equal parts of [0, 1) the draw r falls in: the whole part of the exact
+// product r * n, so 0 <= result < n. A draw outside [0, 1) is held to the nearest end.
+std::int64_t drawIndex(double r, std::int64_t n);
 
 #endif

@@ -1,10 +1,26 @@
 // SPDX-FileCopyrightText: 2026 The Acutrix developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "drawindex.h"
+#include "randomsource.h"
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
+
+void MersenneRandom::seed(float secondsSinceMidnight)
+{
+    // The seed is the float's bits, so that the fraction of a second counts.
+    std::uint32_t bits = 0;
+    static_assert(sizeof bits == sizeof secondsSinceMidnight);
+    std::memcpy(&bits, &secondsSinceMidnight, sizeof bits);
+    m_engine.seed(bits);
+}
+
+double MersenneRandom::next()
+{
+    // The top 53 bits as a fraction: exactly representable, never 1.
+    return double(m_engine() >> 11) * 0x1.0p-53;
+}
 
 std::int64_t drawIndex(double r, std::int64_t n)
 {

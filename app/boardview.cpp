@@ -1,0 +1,267 @@
+// SPDX-FileCopyrightText: 2026 The Acutrix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "boardview.h"
+
+#include "labelfonts.h"
+#include "twips.h"
+
+#include <QMouseEvent>
+#include <QPaintEngine>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace {
+
+QColor colourOf(BgrColour colour)
+{
+    const Rgb rgb = rgbOf(colour);
+    return QColor(rgb.red, rgb.green, rgb.blue);
+}
+
+QString text(std::u16string_view caption)
+{
+    return QString::fromUtf16(caption.data(), qsizetype(caption.size()));
+}
+
+// The pixel format the painter paints into: the window's backing store.
+QImage::Format formatOf(QPainter &painter)
+{
+    const QPaintDevice *device = painter.paintEngine()->paintDevice();
+    if (device && device->devType() == QInternal::Image)
+        return static_cast<const QImage *>(device)->format();
+    return QImage::Format_RGB32;
+}
+
+} // namespace
+
+size_t qHash(const BoardView::PictureKey &key, size_t seed)
+{
+    return qHashMulti(seed, QStringView(key.caption.data(), qsizetype(key.caption.size())),
+                      int(key.face), key.points, key.text, key.background, key.size.width(),
+                      key.size.height(), key.pixelRatio, key.format);
+}
+
+BoardView::BoardView(Game &game, const LabelFonts &fonts, QWidget *parent)
+    : QWidget(parent)
+    , m_game(game)
+    , m_fonts(fonts)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSize(24);
+    font.setWeight(QFont::Bold);
+    setFont(font);
+}
+
+const Label &BoardView::label(int index) const
+{
+    return index == Game::ReportLabelIndex ? m_game.reportLabel() : m_game.letter(index);
+}
+
+QRect BoardView::labelRect(int index) const
+{
+    const Label &shown = label(index);
+    return QRect(pixels(shown.left), pixels(shown.top), pixels(shown.width), pixels(shown.height));
+}
+
+std::optional<BoardView::Look> BoardView::lookOf(int index) const
+{
+    const Label &shown = label(index);
+    if (!shown.shown)
+        return std::nullopt;
+    return Look{labelRect(index), shown.caption, shown.points, shown.textColour};
+}
+
+QRect BoardView::linesArea(std::size_t first, std::size_t count) const
+{
+    // A line's glyphs may reach a little past its advance and its line height (an accent
+    // above a capital, a tail below): the whole width, and a line more on either side.
+    const int lineHeight = fontMetrics().height();
+    return QRect(0, (int(first) - 1) * lineHeight, width(), (int(count) + 2) * lineHeight);
+}
+
+void BoardView::showChanges()
+{
+    QRegion changed;
+    if (m_shownBackground != m_game.backgroundColour()) {
+        changed = rect();
+        m_shownBackground = m_game.backgroundColour();
+    }
+
+    const std::vector<std::u16string> &lines = m_game.panelLines();
+    if (lines != m_shownLines) {
+        const auto mismatch =
+            std::mismatch(lines.begin(), lines.end(), m_shownLines.begin(), m_shownLines.end());
+        const auto first = std::size_t(mismatch.first - lines.begin());
+        changed += linesArea(first, std::max(lines.size(), m_shownLines.size()) - first);
+        m_shownLines = lines;
+    }
+
+    for (int index = 0; index <= TileCount; ++index) {
+        std::optional<Look> look = lookOf(index);
+        std::optional<Look> &before = m_shown[std::size_t(index)];
+        if (look == before)
+            continue;
+        if (before)
+            changed += before->rect;
+        if (look)
+            changed += look->rect;
+        before = std::move(look);
+    }
+
+    // The game only ever brings one label to the front: it is drawn over the others that
+    // it overlaps, which changes nothing outside its own rectangle.
+    const std::vector<int> &order = m_game.frontToBack();
+    if (order != m_shownOrder) {
+        if (m_shown[std::size_t(order.back())])
+            changed += m_shown[std::size_t(order.back())]->rect;
+        m_shownOrder = order;
+    }
+
+    if (!changed.isEmpty())
+        update(changed);
+}
+
+void BoardView::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    const QColor background = colourOf(m_game.backgroundColour());
+    for (const QRect &area : event->region())
+        painter.fillRect(area, background);
+
+    painter.setPen(Qt::white);
+    const QFontMetrics metrics = fontMetrics();
+    int baseline = metrics.ascent();
+    for (const std::u16string &line : m_game.panelLines()) {
+        if (baseline - metrics.ascent() > height())
+            break;
+        painter.drawText(0, baseline, text(line));
+        baseline += metrics.height();
+    }
+
+    const QRect area = event->rect();
+    for (const int index : m_game.frontToBack()) {
+        const Label &shown = label(index);
+        // An empty label stands in the window's own colour anyway; leaving it unpainted
+        // keeps it from hiding the text printed behind it.
+        if (shown.shown && !shown.caption.empty() && labelRect(index).intersects(area))
+            drawLabel(painter, index);
+    }
+}
+
+void BoardView::drawLabel(QPainter &painter, int index)
+{
+    const Label &shown = label(index);
+    const QRect rect = labelRect(index);
+    const PictureKey key{shown.caption,
+                         index == Game::ReportLabelIndex ? LabelFace::Report : LabelFace::Tile,
+                         shown.points,
+                         shown.textColour,
+                         m_game.backgroundColour(),
+                         rect.size(),
+                         painter.device()->devicePixelRatioF(),
+                         logicalDpiY(),
+                         int(formatOf(painter))};
+    painter.drawPixmap(rect.topLeft(), picture(key));
+}
+
+QPixmap BoardView::picture(const PictureKey &key) const
+{
+    // Every label with the same caption, font, colours and size shows the same pixels, so
+    // they are drawn once and copied from then on.
+    QPixmap pixmap;
+    const auto known = m_pictures.constFind(key);
+    if (known != m_pictures.constEnd() && QPixmapCache::find(*known, &pixmap))
+        return pixmap;
+
+    // Drawn with room all round, then cut to the label: a glyph that reaches past the
+    // label's edges is then rasterised whole, as it is on the window, to the same pixels.
+    const LabelFonts::Font &font = m_fonts.font(key.face, key.points);
+    const int margin = font.metrics->height();
+    const qreal ratio = key.pixelRatio;
+    QImage image((key.size + QSize(2 * margin, 2 * margin)) * ratio, QImage::Format(key.format));
+    image.setDevicePixelRatio(ratio);
+    // Points become pixels at the board's own resolution, as they would on the window.
+    constexpr double inchesPerMetre = 1 / 0.0254;
+    image.setDotsPerMeterX(qRound(logicalDpiX() * inchesPerMetre));
+    image.setDotsPerMeterY(qRound(logicalDpiY() * inchesPerMetre));
+    image.fill(colourOf(key.background));
+    QPainter painter(&image);
+    painter.setFont(font.font);
+    painter.setPen(colourOf(key.text));
+    painter.drawText(margin, margin + font.metrics->ascent(), text(key.caption));
+    painter.end();
+    QImage cut = image.copy(QRect(QPoint(margin, margin) * ratio, key.size * ratio));
+    cut.setDevicePixelRatio(ratio);
+    pixmap = QPixmap::fromImage(std::move(cut));
+    m_pictures.insert(key, QPixmapCache::insert(pixmap));
+    return pixmap;
+}
+
+std::optional<int> BoardView::labelAt(QPoint point) const
+{
+    const std::vector<int> &order = m_game.frontToBack();
+    for (auto index = order.rbegin(); index != order.rend(); ++index) {
+        if (label(*index).shown && labelRect(*index).contains(point))
+            return *index;
+    }
+    return std::nullopt;
+}
+
+std::optional<int> BoardView::receiver(QPoint point) const
+{
+    // A grabbing tile that is hidden meanwhile lets go.
+    if (m_grabbing && (!m_grabbedLabel || label(*m_grabbedLabel).shown))
+        return m_grabbedLabel;
+    return labelAt(point);
+}
+
+void BoardView::mousePressEvent(QMouseEvent *event)
+{
+    const std::optional<int> target = receiver(event->position().toPoint());
+    m_grabbing = true;
+    m_grabbedLabel = target;
+    if (event->button() == Qt::LeftButton && target && *target != Game::ReportLabelIndex)
+        m_clickedTile = target;
+}
+
+void BoardView::mouseReleaseEvent(QMouseEvent *event)
+{
+    const std::optional<int> target = receiver(event->position().toPoint());
+    if (event->buttons() == Qt::NoButton)
+        m_grabbing = false;
+    if (event->button() != Qt::LeftButton || !m_clickedTile)
+        return;
+    const int tile = *m_clickedTile;
+    m_clickedTile.reset();
+    // A click is a press and a release on the same tile.
+    if (target == tile && labelRect(tile).contains(event->position().toPoint())) {
+        m_game.LetterClick(tile);
+        showChanges();
+    }
+}
+
+void BoardView::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    // The second press of a double-click. On a tile the first press has clicked already,
+    // and on the report it does nothing; on the board itself it submits the answer.
+    const std::optional<int> target = receiver(event->position().toPoint());
+    m_grabbing = true;
+    m_grabbedLabel = target;
+    if (!target && event->button() == Qt::LeftButton) {
+        m_game.Submit();
+        showChanges();
+    }
+}
+
+void BoardView::mouseMoveEvent(QMouseEvent *event)
+{
+    const std::optional<int> target = receiver(event->position().toPoint());
+    if (target && *target != Game::ReportLabelIndex) {
+        m_game.LetterMouseMove(*target);
+        showChanges();
+    }
+}
