@@ -10,7 +10,8 @@ set -euo pipefail
 
 packages=(
     cmake g++ make
-    qt6-base-dev libgl-dev libutfcpp-dev
+    qt6-base-dev libgl-dev
+    libnuspell-dev libutfcpp-dev qt6-tools-dev qt6-l10n-tools
     fonts-dejavu-core fonts-comfortaa
     desktop-file-utils appstream dpkg-dev file
 )

@@ -3,7 +3,7 @@
 
 // The phrases: finding the phrase file, decoding its bytes, splitting and folding its
 // lines, shuffling them into the play queue by random insertion, one draw each, and the
-// phrase files we ship, read with the program's own reader (spellcheck.sh checks their
+// phrase files we ship, read with the program's own reader (tst_check checks their
 // spelling).
 #include "phrasefile.h"
 #include "phrasefilereader.h"

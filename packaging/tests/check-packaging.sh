@@ -41,7 +41,7 @@ check_tree() {
         || fail "the desktop entry runs another program"
     appstreamcli validate --no-net "$share/metainfo/io.github.acutrix.Acutrix.metainfo.xml" >&2 \
         || fail "appstreamcli rejects the metainfo"
-    for page in "$share"/man/man6/*.6.gz; do
+    for page in "$share"/man/man*/*.gz; do
         warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$page" 2>&1 >/dev/null)
         [ -z "$warnings" ] || fail "$page does not render cleanly: $warnings"
     done
