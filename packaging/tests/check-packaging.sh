@@ -150,6 +150,20 @@ STUB
     cmp -s "$sample/Tilde.txt" "$folder/Tilde.txt" || fail "--edit-phrases copied no sample"
     expect "exit 0, game -, opened $mine, mkdir 1, stderr 0" launcher --open-folder
 
+    # Checking the phrases from the desktop: the report goes to a new file that the viewer
+    # opens, never the phrase file, which stays as it was.
+    printf 'Vi\363 a Ra\372l.\r\n' >"$folder/Tilde.txt"
+    before=$(listing)
+    mkdir "$scratch/reports"
+    run TMPDIR="$scratch/reports" launcher --check-phrases
+    report=$(cat "$opened")
+    [ "$status" -eq 0 ] || fail "--check-phrases gave status $status"
+    [ "${report%/*}" = "$scratch/reports" ] || fail "--check-phrases opened $report"
+    grep -q '/Tilde.txt:1:1: error: ' "$report" || fail "the report holds: $(cat "$report")"
+    [ "$(listing)" = "$before" ] || fail "--check-phrases changed the phrase files"
+    rm -f "$folder"/*
+    expect "exit 1, game -, opened -, mkdir 0, stderr 1" launcher --check-phrases
+
     # A stale temporary copy in the folder, a link or a folder, is neither written through
     # nor put in place: the sample arrives as a plain file and no copy is left behind.
     printf 'Lo que el enlace señala.\n' >"$scratch/target.txt"
