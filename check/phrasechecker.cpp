@@ -61,11 +61,25 @@ std::size_t columnOf(std::u16string_view line, std::size_t offset)
 bool hasAcuteVowel(std::u16string_view text)
 {
     for (const char16_t c : text) {
-        if (isAcuteVowel(c))
+        if (c >= 0xC0 && isAcuteVowel(c))
             return true;
     }
     return false;
 }
+
+// Hashes a word given as a view too, so that looking a word up makes no copy of it.
+struct WordHash
+{
+    using is_transparent = void;
+    std::size_t operator()(std::u16string_view word) const
+    {
+        return std::hash<std::u16string_view>()(word);
+    }
+};
+
+// What a word brings to a line wherever it stands: its findings with no place yet.
+using WordFindings =
+    std::unordered_map<std::u16string, std::vector<Finding>, WordHash, std::equal_to<>>;
 
 class LineChecker
 {
@@ -93,6 +107,8 @@ public:
         bool mojibake = false;
         for (std::size_t i = 0; i < m_text.size(); ++i) {
             const char16_t c = m_text[i];
+            if (c < 0xC0)
+                continue; // ASCII and Latin-1 signs: most of any line
             const char16_t after = i + 1 < m_text.size() ? m_text[i + 1] : u'\0';
             const std::size_t mark = i > 0 ? i - 1 : i;
             if ((c == u'Ã' || c == u'Â') && isContinuationAs1252(after)) {
@@ -108,28 +124,45 @@ public:
         return mojibake;
     }
 
-    void checkWords(SpellDictionary *dictionary)
+    // Each distinct word is judged once; its findings are then placed where it stands.
+    void checkWords(SpellDictionary *dictionary, WordFindings &judged)
     {
         for (const LineWord &word : wordsOf(m_text)) {
-            const std::u16string_view text = word.text;
-            bool untoggleable = false;
-            for (const char16_t c : text)
-                untoggleable = untoggleable || isCombiningMark(c) || isForeignVowel(c);
-            if (untoggleable)
-                continue;
-            const WordAccent accent = analyseWord(text);
-            if (accent.writtenAccents > 1)
-                add(FindingKind::TwoAccents, word.offset, word.text);
-            else if (accent.verdict == AccentVerdict::Forbidden)
-                add(FindingKind::ForbiddenAccent, word.offset, word.text).accent = accent;
-            if (dictionary && !dictionary->knows(text)) {
-                add(FindingKind::UnknownWord, word.offset, word.text).suggestions =
-                    dictionary->suggestions(text);
+            auto known = judged.find(word.text);
+            if (known == judged.end())
+                known = judged.emplace(word.text, judge(word.text, dictionary)).first;
+            for (const Finding &finding : known->second) {
+                m_findings.push_back(finding);
+                m_findings.back().line = m_line;
+                m_findings.back().column = columnOf(m_text, word.offset);
             }
         }
     }
 
 private:
+    static std::vector<Finding> judge(std::u16string_view word, SpellDictionary *dictionary)
+    {
+        std::vector<Finding> findings;
+        for (const char16_t c : word) {
+            if (isCombiningMark(c) || isForeignVowel(c))
+                return findings; // already an error of its characters
+        }
+        const auto add = [&](FindingKind kind) -> Finding & {
+            findings.emplace_back();
+            findings.back().kind = kind;
+            findings.back().text = std::u16string(word);
+            return findings.back();
+        };
+        const WordAccent accent = analyseWord(word);
+        if (accent.writtenAccents > 1)
+            add(FindingKind::TwoAccents);
+        else if (accent.verdict == AccentVerdict::Forbidden)
+            add(FindingKind::ForbiddenAccent).accent = accent;
+        if (dictionary && !dictionary->knows(word))
+            add(FindingKind::UnknownWord).suggestions = dictionary->suggestions(word);
+        return findings;
+    }
+
     std::size_t m_line;
     std::u16string_view m_text;
     std::vector<Finding> &m_findings;
@@ -159,6 +192,8 @@ std::vector<Finding> checkLines(const std::vector<std::u16string> &lines,
 {
     std::vector<Finding> findings;
     std::unordered_map<std::u16string, std::size_t> firstLine;
+    firstLine.reserve(lines.size());
+    WordFindings judged;
     for (std::size_t index = 0; index < lines.size(); ++index) {
         const std::u16string &text = lines[index];
         const std::u16string phrase = Slim(text);
@@ -166,7 +201,7 @@ std::vector<Finding> checkLines(const std::vector<std::u16string> &lines,
             continue;
         LineChecker line(index + 1, text, findings);
         if (!line.checkCharacters())
-            line.checkWords(dictionary);
+            line.checkWords(dictionary, judged);
         if (phrase.size() > BoardCharacters)
             line.add(FindingKind::TooLong, 0, {}).number = phrase.size();
         const auto [earlier, first] = firstLine.emplace(phrase, index + 1);
