@@ -54,6 +54,12 @@ for scale in 1 2; do
     }
 done
 
+echo "acutrix-check, in turns with the dictionary alone:" >&2
+"$build/bench/acutrix_bench_check" 2>"$work/check.log" | grep -E '^RATIO\|' >>"$results" || {
+    cat "$work/check.log" >&2
+    exit 1
+}
+
 # Starts Xvfb with a screen of the given size and points DISPLAY at it.
 start_xvfb() {
     rm -f "$work/display"
