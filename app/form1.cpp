@@ -59,6 +59,11 @@ void Form1::createMenu()
 void Form1::run(void (Game::*operation)())
 {
     (m_game.*operation)();
+    showChanges();
+}
+
+void Form1::showChanges()
+{
     m_board->showChanges();
     Start->setEnabled(m_game.startEnabled());
 }

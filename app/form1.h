@@ -29,6 +29,9 @@ public:
     ~Form1() override;
 
     const Game &game() const { return m_game; }
+    Game &game() { return m_game; }
+    // Shows what the game changed since it was last shown.
+    void showChanges();
 
 protected:
     bool event(QEvent *event) override;

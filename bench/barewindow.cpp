@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The floor of Acutrix's start-up: a bare Qt window built like Acutrix's and shown the
-// plain way, with nothing of the game behind it. The same menu bar, 384 hidden labels
-// in the tile font and an empty one in the report font, the load report's lines in the
-// panel's font on a dark ground, shown maximised. It prints the time from the start of
+// plain way, with nothing of the game behind it. The same menu bar, an empty label in
+// the report font, the load report's lines in the panel's font on a dark ground, shown
+// maximised. It prints the time from the start of
 // this process to the window's first painted frame, as acutrix_bench_firstframe does:
 //   FIRSTFRAME|<microseconds>
 
@@ -39,7 +39,10 @@ int main(int argc, char *argv[])
     QFont panelFont(QStringLiteral("MS Sans Serif"));
     panelFont.setPointSize(24);
     panelFont.setWeight(QFont::Bold);
-    auto *panel = new QLabel(Messages::loadReport(98).join(u'\n'));
+    QStringList report;
+    for (const std::u16string &line : Messages::loadReport(98))
+        report << QString::fromStdU16String(line);
+    auto *panel = new QLabel(report.join(u'\n'));
     panel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     panel->setFont(panelFont);
     panel->setAutoFillBackground(true);
@@ -52,15 +55,8 @@ int main(int argc, char *argv[])
     QFont reportFont(QStringLiteral("Verdana"));
     reportFont.setPointSizeF(21.75);
     reportFont.setWeight(QFont::Bold);
-    auto *report = new QLabel(panel);
-    report->setFont(reportFont);
-    QFont tileFont(QStringLiteral("Arial Rounded MT Bold"));
-    tileFont.setPointSize(36);
-    for (int i = 0; i < 384; ++i) {
-        auto *tile = new QLabel(panel);
-        tile->setFont(tileFont);
-        tile->hide();
-    }
+    auto *reportLabel = new QLabel(panel);
+    reportLabel->setFont(reportFont);
 
     FirstFrame firstFrame;
     window.installEventFilter(&firstFrame);

@@ -24,7 +24,7 @@ int main(int argc, char *argv[])
     window.installEventFilter(&firstFrame);
     showMainWindow(window);
     const int status = app.exec();
-    if (window.sourceList().isEmpty())
+    if (window.game().sourceList().empty())
         std::fprintf(stderr, "warning: no phrase file was loaded\n");
     return firstFrame.report(status);
 }

@@ -14,30 +14,34 @@
 // cores. The window is 1920 x 1080; under QT_SCALE_FACTOR=2 it stays 1920 x 1080 and
 // is painted at 3840 x 2160 pixels, as on a 4K screen at 200 %.
 //
-// Loading is timed against its floor in the same run: reading the same file with
-// QFile::readAll and decoding it whole, with nothing else, timed in turn with it.
+// Budgets that depend on the processor are ratios to a floor that does the same kind of
+// work in the same run, timed in turn with the figure: loading against the same file cut
+// into lines, each line decoded into a string of its own; Start against a copy of the
+// phrases shuffled by Fisher-Yates with the same generator.
 //
 //   acutrix_bench_operations [--only ID[,ID...]] [--repetitions N] [--samples yes]
 //
 // --only runs the named figures alone and --repetitions overrides their counts, which
 // keeps a run under a profiler short; --samples also prints every time measured. The
 // paint is QWidgetRepaintManager::sync, e.g.
-//   valgrind --tool=callgrind --toggle-collect='Form1::ShowPhrase*'
+//   valgrind --tool=callgrind --toggle-collect='Game::ShowPhrase*'
 //            --toggle-collect='QWidgetRepaintManager::sync*'
 //            acutrix_bench_operations --only showphrase383 --repetitions 20
 
-#include "captionlabel.h"
+#include "boardview.h"
 #include "form1.h"
 #include "phrasefile.h"
 #include "phrasefiles.h"
 #include "randomsource.h"
 #include "samples.h"
 #include "startup.h"
-#include "textpanel.h"
+
+#include <utf8/unchecked.h>
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTest>
@@ -181,13 +185,33 @@ std::vector<double> measure(int repetitions, Timing timing, const std::function<
     return times;
 }
 
-void sendMouse(QWidget *widget, QEvent::Type type, Qt::MouseButton button)
+// A mouse event on a tile, as the window system delivers it to the board.
+void sendMouse(Form1 *form, int tile, QEvent::Type type, Qt::MouseButton button)
 {
-    const QPointF local(2, 2);
+    BoardView *board = form->findChild<BoardView *>();
+    const QPointF local = board->labelRect(tile).topLeft() + QPointF(2, 2);
     const Qt::MouseButtons buttons =
         type == QEvent::MouseButtonPress ? Qt::MouseButtons(button) : Qt::NoButton;
-    QMouseEvent event(type, local, widget->mapToGlobal(local), button, buttons, Qt::NoModifier);
-    QApplication::sendEvent(widget, &event);
+    QMouseEvent event(type, local, board->mapToGlobal(local), button, buttons, Qt::NoModifier);
+    QApplication::sendEvent(board, &event);
+}
+
+void pressEnter(Form1 *form)
+{
+    QTest::keyClick(form, Qt::Key_Return);
+}
+
+// A menu item chosen, as the menu bar raises it.
+void choose(Form1 *form, int item)
+{
+    form->menuBar()->actions().at(item)->trigger();
+}
+
+// One of the game's own operations, and the board then shown.
+void run(Form1 *form, const std::function<void(Game &)> &operation)
+{
+    operation(form->game());
+    form->showChanges();
 }
 
 QByteArray longPhraseFile(int count)
@@ -211,14 +235,11 @@ constexpr double QuarterFrame = 4000;
 constexpr double HalfFrame = 8000;
 constexpr Budgets PerEvent = {500, 500, 500};
 
-// Loading may take at most this many times as long as reading the same file with
-// QFile::readAll and decoding it whole. Loading also has to cut the text into one string
-// per phrase, each allocated on its own, and fold its spaces: for 32,767 phrases of some
-// fifty characters that work measures 3 to 4 times the reading and decoding (4.1 to
-// 4.9 times in all); for 1,000,000 phrases the floor itself is mostly the allocation of
-// the whole file's text, and the ratio falls to about 2. Six leaves room for a busy
-// machine and none for an extra pass over the text.
-constexpr double LoadRatio = 6.0;
+// Loading may take at most twice as long as cutting the same file into lines and
+// decoding each line into a string of its own; Start at most twice as long as copying
+// the phrases and shuffling the copy by Fisher-Yates with the same generator.
+constexpr double LoadRatio = 2.0;
+constexpr double StartRatio = 2.0;
 
 // One player-triggered operation on a window of its own: the untimed preparation of each
 // repetition, the timed operation, and a last check that it did what it should.
@@ -259,30 +280,35 @@ std::vector<Figure> operationFigures()
                  Operation op = onWindow("uno\n");
                  Form1 *form = op.form.get();
                  auto turn = std::make_shared<int>(0);
-                 const QStringList phrases = {phraseOfLength(length, 1), phraseOfLength(length, 2)};
-                 op.operation = [=] { form->ShowPhrase(phrases[(*turn)++ % 2]); };
+                 const std::vector<std::u16string> phrases = {
+                     phraseOfLength(length, 1).toStdU16String(),
+                     phraseOfLength(length, 2).toStdU16String()};
+                 op.operation = [=] {
+                     run(form, [&](Game &game) { game.ShowPhrase(phrases[(*turn)++ % 2]); });
+                 };
                  op.check = [=] {
-                     require(!form->letter(length)->isHidden(), "the phrase was not shown");
+                     require(form->game().letter(length).shown, "the phrase was not shown");
                  };
                  return op;
              }});
     }
 
-    list.push_back({"clearboard",
-                    "ClearBoard, after a 383-character phrase",
-                    {1000, QuarterFrame, HalfFrame},
-                    201,
-                    [] {
-                        Operation op = onWindow("uno\n");
-                        Form1 *form = op.form.get();
-                        const QString phrase = phraseOfLength(MaxPhraseTiles);
-                        op.prepare = [=] { form->ShowPhrase(phrase); };
-                        op.operation = [=] { form->ClearBoard(); };
-                        op.check = [=] {
-                            require(form->letter(0)->isHidden(), "the board was not cleared");
-                        };
-                        return op;
-                    }});
+    list.push_back(
+        {"clearboard",
+         "ClearBoard, after a 383-character phrase",
+         {1000, QuarterFrame, HalfFrame},
+         201,
+         [] {
+             Operation op = onWindow("uno\n");
+             Form1 *form = op.form.get();
+             const std::u16string phrase = phraseOfLength(MaxPhraseTiles).toStdU16String();
+             op.prepare = [=] { run(form, [&](Game &game) { game.ShowPhrase(phrase); }); };
+             op.operation = [=] { run(form, [](Game &game) { game.ClearBoard(); }); };
+             op.check = [=] {
+                 require(!form->game().letter(0).shown, "the board was not cleared");
+             };
+             return op;
+         }});
 
     list.push_back({"paintbackground",
                     "PaintBackground, with a 40-character phrase shown",
@@ -291,42 +317,20 @@ std::vector<Figure> operationFigures()
                     [] {
                         Operation op = onWindow("uno\n");
                         Form1 *form = op.form.get();
-                        form->ShowPhrase(phraseOfLength(40));
-                        op.operation = [=] { form->PaintBackground(); };
+                        const std::u16string phrase = phraseOfLength(40).toStdU16String();
+                        run(form, [&](Game &game) { game.ShowPhrase(phrase); });
+                        op.operation = [=] {
+                            run(form, [](Game &game) { game.PaintBackground(); });
+                        };
                         return op;
                     }});
 
     list.push_back({"start", "Start, 64 phrases of 383 characters", frame, 101, [] {
                         Operation op = onWindow(longPhraseFile(64));
                         Form1 *form = op.form.get();
-                        op.operation = [=] { form->startGame(); };
+                        op.operation = [=] { choose(form, 0); };
                         op.check = [=] {
-                            require(form->playList().size() == 64, "the queue is not full");
-                        };
-                        return op;
-                    }});
-
-    // The queue of a large file is built at every Start: the budget is that of a file
-    // of this size, not of a frame.
-    list.push_back(
-        {"start32k", "Start, 32,767 phrases, first layout included", {16000, 16000, 16000}, 31, [] {
-             Operation op = onWindow(phraseFile(32767, PhraseEncoding::Utf8));
-             Form1 *form = op.form.get();
-             op.operation = [=] { form->startGame(); };
-             op.check = [=] { require(form->playList().size() == 32767, "the queue is not full"); };
-             return op;
-         }});
-
-    list.push_back({"start1m",
-                    "Start, 1,000,000 phrases, first layout included",
-                    {300000, 300000, 300000},
-                    7,
-                    [] {
-                        Operation op = onWindow(phraseFile(1000000, PhraseEncoding::Utf8));
-                        Form1 *form = op.form.get();
-                        op.operation = [=] { form->startGame(); };
-                        op.check = [=] {
-                            require(form->playList().size() == 1000000, "the queue is not full");
+                            require(form->game().playListCount() == 64, "the queue is not full");
                         };
                         return op;
                     }});
@@ -334,47 +338,49 @@ std::vector<Figure> operationFigures()
     list.push_back({"help", "Help, after a 383-character phrase and a report", frame, 101, [] {
                         Operation op = onWindow(longPhraseFile(4));
                         Form1 *form = op.form.get();
-                        form->startGame();
+                        choose(form, 0);
                         op.prepare = [=] {
-                            form->NextPhrase();
-                            form->submitAnswer();
+                            run(form, [](Game &game) { game.NextPhrase(); });
+                            pressEnter(form);
                         };
-                        op.operation = [=] { form->showHelp(); };
+                        op.operation = [=] { choose(form, 1); };
                         op.check = [=] {
-                            require(form->letter(0)->isHidden(), "the board was not cleared");
+                            require(!form->game().letter(0).shown, "the board was not cleared");
                         };
                         return op;
                     }});
 
-    list.push_back(
-        {"hit",
-         "CheckAnswer + ShowReport, hit, 383 characters",
-         {8000, QuarterFrame, HalfFrame},
-         101,
-         [] {
-             Operation op = onWindow(longPhraseFile(64));
-             Form1 *form = op.form.get();
-             auto expectedHits = std::make_shared<quint64>(0);
-             op.prepare = [=] {
-                 if (form->playList().isEmpty()) {
-                     form->startGame();
-                     *expectedHits = 0;
-                 }
-                 // Puts the accents back, as the player would.
-                 const QString answer = form->playList().first();
-                 require(answer.size() == MaxPhraseTiles, "the phrase is not 383 characters long");
-                 for (int i = 1; i <= MaxPhraseTiles; ++i) {
-                     if (form->letter(i)->caption() != answer[i - 1])
-                         form->letterClicked(i);
-                 }
-                 ++*expectedHits;
-             };
-             op.operation = [=] {
-                 form->submitAnswer();
-                 require(form->hitCount().value_or(0) == *expectedHits, "the answer was not a hit");
-             };
-             return op;
-         }});
+    list.push_back({"hit",
+                    "CheckAnswer + ShowReport, hit, 383 characters",
+                    {8000, QuarterFrame, HalfFrame},
+                    101,
+                    [] {
+                        Operation op = onWindow(longPhraseFile(64));
+                        Form1 *form = op.form.get();
+                        auto expectedHits = std::make_shared<std::uint64_t>(0);
+                        op.prepare = [=] {
+                            const Game &game = form->game();
+                            if (game.playListCount() == 0) {
+                                choose(form, 0);
+                                *expectedHits = 0;
+                            }
+                            // Puts the accents back, as the player would.
+                            const std::u16string_view answer = game.playListItem(0);
+                            require(answer.size() == MaxPhraseTiles,
+                                    "the phrase is not 383 characters long");
+                            for (int i = 1; i <= MaxPhraseTiles; ++i) {
+                                if (game.letter(i).caption != answer.substr(std::size_t(i - 1), 1))
+                                    run(form, [i](Game &played) { played.LetterClick(i); });
+                            }
+                            ++*expectedHits;
+                        };
+                        op.operation = [=] {
+                            pressEnter(form);
+                            require(form->game().hitCount().value_or(0) == *expectedHits,
+                                    "the answer was not a hit");
+                        };
+                        return op;
+                    }});
 
     list.push_back({"miss",
                     "CheckAnswer + ShowReport, miss, 383 characters",
@@ -383,125 +389,218 @@ std::vector<Figure> operationFigures()
                     [] {
                         Operation op = onWindow(longPhraseFile(4));
                         Form1 *form = op.form.get();
-                        form->startGame();
-                        auto expectedMisses = std::make_shared<qint16>(0);
+                        choose(form, 0);
+                        auto expectedMisses = std::make_shared<int>(0);
                         // A fresh board each time, with every tile still to be tinted.
                         op.prepare = [=] {
-                            form->NextPhrase();
+                            run(form, [](Game &game) { game.NextPhrase(); });
                             ++*expectedMisses;
                         };
                         op.operation = [=] {
-                            form->submitAnswer();
-                            require(form->missCount() == *expectedMisses,
+                            pressEnter(form);
+                            require(form->game().missCount() == *expectedMisses,
                                     "the answer was not a miss");
                         };
                         return op;
                     }});
 
-    list.push_back({"click", "tile click (press and release)", PerEvent, 1001, [] {
-                        Operation op = onWindow("uno\n");
-                        Form1 *form = op.form.get();
-                        form->ShowPhrase(phraseOfLength(MaxPhraseTiles));
-                        auto tile = std::make_shared<int>(0);
-                        op.prepare = [=] { *tile = *tile % MaxPhraseTiles + 1; };
-                        op.operation = [=] {
-                            CaptionLabel *label = form->letter(*tile);
-                            sendMouse(label, QEvent::MouseButtonPress, Qt::LeftButton);
-                            sendMouse(label, QEvent::MouseButtonRelease, Qt::LeftButton);
-                        };
-                        return op;
-                    }});
+    list.push_back(
+        {"click", "tile click (press and release)", PerEvent, 1001, [] {
+             Operation op = onWindow("uno\n");
+             Form1 *form = op.form.get();
+             const std::u16string phrase = phraseOfLength(MaxPhraseTiles).toStdU16String();
+             run(form, [&](Game &game) { game.ShowPhrase(phrase); });
+             auto tile = std::make_shared<int>(0);
+             op.prepare = [=] { *tile = *tile % MaxPhraseTiles + 1; };
+             op.operation = [=] {
+                 sendMouse(form, *tile, QEvent::MouseButtonPress, Qt::LeftButton);
+                 sendMouse(form, *tile, QEvent::MouseButtonRelease, Qt::LeftButton);
+             };
+             op.check = [=] {
+                 require(form->game().selectedTileIndex() == *tile, "the tile was not clicked");
+             };
+             return op;
+         }});
 
-    list.push_back({"hover", "tile hover (mouse move)", PerEvent, 1001, [] {
-                        Operation op = onWindow("uno\n");
-                        Form1 *form = op.form.get();
-                        form->ShowPhrase(phraseOfLength(MaxPhraseTiles));
-                        auto tile = std::make_shared<int>(0);
-                        op.prepare = [=] { *tile = *tile % MaxPhraseTiles + 1; };
-                        op.operation = [=] {
-                            sendMouse(form->letter(*tile), QEvent::MouseMove, Qt::NoButton);
-                        };
-                        return op;
-                    }});
+    list.push_back(
+        {"hover", "tile hover (mouse move)", PerEvent, 1001, [] {
+             Operation op = onWindow("uno\n");
+             Form1 *form = op.form.get();
+             const std::u16string phrase = phraseOfLength(MaxPhraseTiles).toStdU16String();
+             run(form, [&](Game &game) { game.ShowPhrase(phrase); });
+             // From the last tile back to the first: a tile grows to the right
+             // and downwards over its neighbours, so the next one to the left is
+             // never under it.
+             auto tile = std::make_shared<int>(1);
+             op.prepare = [=] { *tile = *tile > 1 ? *tile - 1 : MaxPhraseTiles; };
+             op.operation = [=] { sendMouse(form, *tile, QEvent::MouseMove, Qt::NoButton); };
+             op.check = [=] {
+                 require(form->game().hoveredTileIndex() == *tile, "the tile was not hovered");
+             };
+             return op;
+         }});
 
     return list;
 }
 
-// Loading timed against its floor: the same file read with QFile::readAll and decoded
-// whole, with nothing else. The two are timed in turn, repetition by repetition, so
-// that both see the same state of the machine.
-struct LoadFigure {
-    std::string id;
-    std::string name;
-    qsizetype phrases;
-    PhraseEncoding encoding;
-    double ratioBudget;
-    int repetitions;
+struct RatioRuns {
+    std::function<void()> prepare;
+    std::function<void()> timed;
+    std::function<void()> floor;
 };
 
-void runLoadFigure(const LoadFigure &figure, int repetitions, bool printSamples)
+// A figure timed against its floor: the two in turn, repetition by repetition, so that
+// both see the same state of the machine.
+struct RatioFigure {
+    std::string id;
+    std::string name;
+    std::string floorName;
+    double ratioBudget;
+    int repetitions;
+    // Makes the window and returns the untimed preparation of each repetition, the timed
+    // figure and its floor.
+    std::function<RatioRuns(std::unique_ptr<Form1> &, const PhraseFolder &)> setUp;
+    qsizetype phrases;
+    PhraseEncoding encoding;
+};
+
+void runRatioFigure(const RatioFigure &figure, int repetitions, bool printSamples)
 {
     const PhraseFolder folder(phraseFile(figure.phrases, figure.encoding));
-    const QString path = folder.filePath();
-    const bool utf8 = figure.encoding == PhraseEncoding::Utf8;
     std::unique_ptr<Form1> form;
-    qsizetype decoded = 0;
-    const auto floor = [&] {
-        QFile file(path);
-        require(file.open(QIODevice::ReadOnly), "cannot open the phrase file");
-        const QByteArray bytes = file.readAll();
-        const QString text = utf8 ? QString::fromUtf8(bytes) : decodeWindows1252(bytes);
-        decoded = text.size();
-    };
-    std::vector<double> loads;
+    const RatioRuns runs = figure.setUp(form, folder);
+    std::vector<double> values;
     std::vector<double> floors;
-    for (int i = 0; i < 2 + repetitions; ++i) {
-        // A new window each time: the phrases are loaded once in a run, into an empty list.
-        form.reset();
-        form = newWindow(folder);
+    const auto time = [](const std::function<void()> &run) {
         settle();
-        double start = threadMicroseconds();
-        form->LoadPhrases();
-        double end = threadMicroseconds();
-        if (i >= 2)
-            loads.push_back(end - start);
-        settle();
-        start = threadMicroseconds();
-        floor();
-        end = threadMicroseconds();
-        if (i >= 2)
-            floors.push_back(end - start);
-    }
-    require(form->sourceList().size() == figure.phrases, "not every phrase was loaded");
-    require(decoded > 0, "the floor decoded nothing");
-    if (printSamples) {
-        for (std::size_t i = 0; i < loads.size(); ++i)
-            std::fprintf(stderr, "%.0f/%.0f ", loads[i], floors[i]);
-        std::fprintf(stderr, "\n");
-    }
-    printRatio(figure.name, loads, floors, "QFile::readAll and decoding alone", figure.ratioBudget);
-}
-
-std::vector<LoadFigure> loadFigures()
-{
-    std::vector<LoadFigure> list;
-    struct Size {
-        const char *id;
-        const char *name;
-        qsizetype phrases;
-        int repetitions;
+        const double start = threadMicroseconds();
+        run();
+        return threadMicroseconds() - start;
     };
-    for (const Size size :
-         {Size{"32k", "32,767", 32767, 31}, Size{"1m", "1,000,000", 1000000, 7}}) {
-        for (const auto &[encodingId, encodingName, encoding] :
-             {std::tuple{"1252", "Windows-1252", PhraseEncoding::Windows1252},
-              std::tuple{"utf8", "UTF-8", PhraseEncoding::Utf8}}) {
-            list.push_back({std::string("load") + size.id + "-" + encodingId,
-                            std::string("LoadPhrases, ") + size.name + " phrases, " + encodingName,
-                            size.phrases, encoding, LoadRatio, size.repetitions});
+    // The two take turns at going first, so that neither always finds the allocator
+    // with the other's garbage still to sort.
+    for (int i = 0; i < 2 + repetitions; ++i) {
+        runs.prepare();
+        const bool floorFirst = i % 2 == 1;
+        const double floorTime = floorFirst ? time(runs.floor) : 0;
+        const double value = time(runs.timed);
+        const double floorAfter = floorFirst ? floorTime : time(runs.floor);
+        if (i >= 2) {
+            values.push_back(value);
+            floors.push_back(floorAfter);
         }
     }
-    return list;
+    if (printSamples) {
+        for (std::size_t i = 0; i < values.size(); ++i)
+            std::fprintf(stderr, "%.0f/%.0f ", values[i], floors[i]);
+        std::fprintf(stderr, "\n");
+    }
+    printRatio(figure.name, values, floors, figure.floorName, figure.ratioBudget);
+}
+
+// Loading: a new window each time, since the phrases are loaded once in a run, into an
+// empty list. The floor cuts the same file into lines and decodes each into a string of
+// its own, with no other rule.
+RatioFigure loadFigure(const std::string &id, const std::string &name, qsizetype phrases,
+                       PhraseEncoding encoding, int repetitions)
+{
+    const bool utf8 = encoding == PhraseEncoding::Utf8;
+    const auto setUp = [phrases, utf8](std::unique_ptr<Form1> &form, const PhraseFolder &folder) {
+        const QString path = folder.filePath();
+        auto lines = std::make_shared<std::vector<std::u16string>>();
+        // The window and the floor's lines of the repetition before are freed untimed.
+        const auto prepare = [&form, &folder, lines] {
+            form.reset();
+            form = newWindow(folder);
+            lines->clear();
+        };
+        const auto timed = [&form, phrases] {
+            form->game().LoadPhrases();
+            require(form->game().sourceList().size() == std::size_t(phrases),
+                    "not every phrase was loaded");
+        };
+        const auto floor = [path, lines, utf8, phrases] {
+            QFile file(path);
+            require(file.open(QIODevice::ReadOnly), "cannot open the phrase file");
+            const QByteArray bytes = file.readAll();
+            const std::string_view text(bytes.constData(), std::size_t(bytes.size()));
+            std::size_t start = 0;
+            while (start < text.size()) {
+                std::size_t end = text.find('\n', start);
+                if (end == std::string_view::npos)
+                    end = text.size();
+                const std::size_t length =
+                    end > start && text[end - 1] == '\r' ? end - start - 1 : end - start;
+                const std::string_view line = text.substr(start, length);
+                if (utf8) {
+                    std::u16string decoded;
+                    decoded.reserve(line.size());
+                    utf8::unchecked::utf8to16(line.begin(), line.end(),
+                                              std::back_inserter(decoded));
+                    lines->push_back(std::move(decoded));
+                } else {
+                    lines->push_back(decodeWindows1252(line));
+                }
+                start = end + 1;
+            }
+            require(lines->size() == std::size_t(phrases), "the floor read too few lines");
+        };
+        return RatioRuns{prepare, timed, floor};
+    };
+    return {id,      name,    "lines decoded into strings alone", LoadRatio, repetitions, setUp,
+            phrases, encoding};
+}
+
+// Start on a large file, its first layout included. The floor is the plain way to make
+// a shuffled copy of the phrases: the source list copied, then shuffled by Fisher-Yates
+// with the game's generator.
+RatioFigure startFigure(const std::string &id, const std::string &name, qsizetype phrases,
+                        int repetitions)
+{
+    const auto setUp = [phrases](std::unique_ptr<Form1> &form, const PhraseFolder &folder) {
+        form = shownWindow(folder);
+        Form1 *window = form.get();
+        auto random = std::make_shared<MersenneRandom>();
+        random->seed(3600.5f);
+        auto copy = std::make_shared<std::vector<std::u16string>>();
+        const auto timed = [window, phrases] {
+            choose(window, 0);
+            require(window->game().playListCount() == std::size_t(phrases),
+                    "the queue is not full");
+        };
+        const auto floor = [window, random, copy] {
+            *copy = window->game().sourceList();
+            for (std::size_t i = copy->size(); i > 1; --i) {
+                const auto j = std::size_t(drawIndex(random->next(), std::int64_t(i)));
+                std::swap((*copy)[i - 1], (*copy)[j]);
+            }
+        };
+        return RatioRuns{[] {}, timed, floor};
+    };
+    return {id,
+            name,
+            "the phrases copied and shuffled",
+            StartRatio,
+            repetitions,
+            setUp,
+            phrases,
+            PhraseEncoding::Utf8};
+}
+
+std::vector<RatioFigure> ratioFigures()
+{
+    return {
+        startFigure("start32k", "Start, 32,767 phrases, first layout included", 32767, 31),
+        startFigure("start1m", "Start, 1,000,000 phrases, first layout included", 1000000, 7),
+        loadFigure("load32k-1252", "LoadPhrases, 32,767 phrases, Windows-1252", 32767,
+                   PhraseEncoding::Windows1252, 31),
+        loadFigure("load32k-utf8", "LoadPhrases, 32,767 phrases, UTF-8", 32767,
+                   PhraseEncoding::Utf8, 31),
+        loadFigure("load1m-1252", "LoadPhrases, 1,000,000 phrases, Windows-1252", 1000000,
+                   PhraseEncoding::Windows1252, 7),
+        loadFigure("load1m-utf8", "LoadPhrases, 1,000,000 phrases, UTF-8", 1000000,
+                   PhraseEncoding::Utf8, 7),
+    };
 }
 
 } // namespace
@@ -563,11 +662,11 @@ int main(int argc, char *argv[])
     }
     if (doubled)
         return 0;
-    for (const LoadFigure &figure : loadFigures()) {
+    for (const RatioFigure &figure : ratioFigures()) {
         if (!chosen(figure.id))
             continue;
         std::fprintf(stderr, "  %s ...\n", figure.name.c_str());
-        runLoadFigure(figure, repetitions > 0 ? repetitions : figure.repetitions, printSamples);
+        runRatioFigure(figure, repetitions > 0 ? repetitions : figure.repetitions, printSamples);
     }
     return 0;
 }

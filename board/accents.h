@@ -4,8 +4,18 @@
 #ifndef ACCENTS_H
 #define ACCENTS_H
 
+#include <array>
 #include <string>
 #include <string_view>
+#include <utility>
+
+// The accent pairs: plain vowel, accented vowel; the order is the order of comparison.
+// clang-format off
+inline constexpr std::array<std::pair<char16_t, char16_t>, 10> AccentPairs = {{
+    {u'a', u'\u00E1'}, {u'e', u'\u00E9'}, {u'i', u'\u00ED'}, {u'o', u'\u00F3'}, {u'u', u'\u00FA'},
+    {u'A', u'\u00C1'}, {u'E', u'\u00C9'}, {u'I', u'\u00CD'}, {u'O', u'\u00D3'}, {u'U', u'\u00DA'},
+}};
+// clang-format on
 
 // Both functions look at the caption of one tile with its spaces (U+0020 only) trimmed.
 // A key that is one vowel of the accent pairs comes back as its partner, a single

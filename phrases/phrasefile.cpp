@@ -3,6 +3,7 @@
 
 #include "phrasefile.h"
 
+#include "accents.h"
 #include "slim.h"
 
 #include <utf8/core.h>
@@ -10,6 +11,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
+#include <cstring>
 
 namespace {
 
@@ -30,76 +33,146 @@ constexpr std::array<char16_t, 256> windows1252 = [] {
     return table;
 }();
 
-bool isAscii(std::string_view bytes)
-{
-    return std::all_of(bytes.begin(), bytes.end(),
-                       [](char c) { return (static_cast<unsigned char>(c) & 0x80) == 0; });
-}
-
 constexpr std::string_view utf8ByteOrderMark = "\xEF\xBB\xBF";
+
+constexpr char16_t CombiningAcute = 0x0301;
 
 // One line of valid UTF-8. Most characters of a Spanish phrase are ASCII and are copied
 // as they are; the others go through the decoder. A mark that starts a line is a
 // character of the phrase.
 std::u16string decodeUtf8(std::string_view line)
 {
-    std::u16string text;
-    text.reserve(line.size());
+    // A line never has more UTF-16 code units than bytes.
+    std::u16string text(line.size(), u'\0');
+    char16_t *out = text.data();
     auto at = line.begin();
     while (at != line.end()) {
         if ((static_cast<unsigned char>(*at) & 0x80) == 0) {
-            text.push_back(char16_t(static_cast<unsigned char>(*at++)));
+            *out++ = char16_t(static_cast<unsigned char>(*at++));
             continue;
         }
         const std::uint32_t codePoint = utf8::unchecked::next(at);
         if (codePoint < 0x10000) {
-            text.push_back(char16_t(codePoint));
+            *out++ = char16_t(codePoint);
         } else {
-            text.push_back(char16_t(0xD800 + ((codePoint - 0x10000) >> 10)));
-            text.push_back(char16_t(0xDC00 + ((codePoint - 0x10000) & 0x3FF)));
+            *out++ = char16_t(0xD800 + ((codePoint - 0x10000) >> 10));
+            *out++ = char16_t(0xDC00 + ((codePoint - 0x10000) & 0x3FF));
         }
     }
+    text.resize(std::size_t(out - text.data()));
     return text;
 }
 
-// Whether Slim would change the line: a space at either end, or two in a row.
-bool hasSpacesToFold(std::string_view line)
+// Whether the bytes are valid UTF-8 with at least one multi-byte sequence. Runs of ASCII
+// are passed over eight bytes at a time; utfcpp checks each sequence that starts with
+// another byte.
+bool isMultiByteUtf8(std::string_view bytes)
 {
-    if (line.empty())
-        return false;
-    if (line.front() == ' ' || line.back() == ' ')
-        return true;
-    return line.find("  ") != std::string_view::npos;
+    bool multiByte = false;
+    std::size_t at = 0;
+    while (at < bytes.size()) {
+        std::uint64_t eight = 0;
+        if (at + 8 <= bytes.size()) {
+            std::memcpy(&eight, bytes.data() + at, 8);
+            if ((eight & 0x8080808080808080) == 0) {
+                at += 8;
+                continue;
+            }
+        }
+        const auto lead = static_cast<unsigned char>(bytes[at]);
+        if (lead < 0x80) {
+            ++at;
+            continue;
+        }
+        const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+        const std::string_view sequence = bytes.substr(at, length);
+        if (!utf8::is_valid(sequence.begin(), sequence.end()))
+            return false;
+        multiByte = true;
+        at += sequence.size();
+    }
+    return multiByte;
 }
 
-// Calls handleLine(bytes) for each line, without its line end. A line ends at CR LF, at
-// LF or at CR; a line end at the very end adds no line. Line ends and spaces are bytes of
-// their own in both encodings, never part of a character.
-template<typename Function>
-void forEachLine(std::string_view text, Function handleLine)
+// Calls handleLine(bytes, spacesToFold) for each line, without its line end; the flag
+// says whether Slim would change the line: a space at either end, or two in a row. A line
+// ends at CR LF, at LF or at CR; a line end at the very end adds no line. Line ends and
+// spaces are bytes of their own in both encodings, never part of a character.
+template<typename Character, typename Function>
+void forEachLine(std::basic_string_view<Character> text, Function handleLine)
 {
     std::size_t lineStart = 0;
     while (lineStart < text.size()) {
-        std::size_t lineEnd = text.find_first_of("\r\n", lineStart);
-        if (lineEnd == std::string_view::npos)
-            lineEnd = text.size();
-        handleLine(text.substr(lineStart, lineEnd - lineStart));
+        // One plain pass over the bytes finds the line end and the spaces to fold.
+        std::size_t lineEnd = lineStart;
+        bool doubleSpace = false;
+        Character before = 0;
+        for (; lineEnd < text.size(); ++lineEnd) {
+            const Character c = text[lineEnd];
+            if (c == '\r' || c == '\n')
+                break;
+            doubleSpace |= c == ' ' && before == ' ';
+            before = c;
+        }
+        const std::basic_string_view<Character> line = text.substr(lineStart, lineEnd - lineStart);
+        const bool spaceAtAnEnd = !line.empty() && (line.front() == ' ' || line.back() == ' ');
+        handleLine(line, doubleSpace || spaceAtAnEnd);
         lineStart = lineEnd + 1;
         if (lineEnd + 1 < text.size() && text[lineEnd] == '\r' && text[lineEnd + 1] == '\n')
             ++lineStart;
     }
 }
 
-// Calls handleLine(bytes, text) for each line of the file with its decoded text.
-template<typename Function>
-void forEachDecodedLine(std::string_view bytes, Function handleLine)
+// UTF-16 with its byte-order mark, as Windows Notepad's "Unicode" and many export tools
+// save it: the code units after the mark, or nothing when the byte count is odd or a
+// surrogate stands alone.
+std::optional<std::u16string> decodeUtf16(std::string_view bytes, bool bigEndian)
 {
-    const bool utf8 = !isAscii(bytes) && utf8::is_valid(bytes.begin(), bytes.end());
+    if (bytes.size() % 2 != 0)
+        return std::nullopt;
+    std::u16string text(bytes.size() / 2 - 1, u'\0');
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto first = static_cast<unsigned char>(bytes[2 * i + 2]);
+        const auto second = static_cast<unsigned char>(bytes[2 * i + 3]);
+        text[i] = bigEndian ? char16_t(first << 8 | second) : char16_t(second << 8 | first);
+    }
+    const auto isHigh = [](char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; };
+    const auto isLow = [](char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; };
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (isLow(text[i]))
+            return std::nullopt;
+        if (isHigh(text[i]) && !(i + 1 < text.size() && isLow(text[++i])))
+            return std::nullopt;
+    }
+    return text;
+}
+
+// Calls handleLine(text, spacesToFold) for each line of the file with its decoded text;
+// false when the bytes are no text that can be read.
+template<typename Function>
+bool forEachDecodedLine(std::string_view bytes, Function handleLine)
+{
+    const std::string_view mark = bytes.substr(0, 4);
+    // A UTF-32 mark starts like UTF-16's little-endian one; UTF-32 is not read.
+    if (mark == std::string_view("\xFF\xFE\0\0", 4))
+        return false;
+    const bool littleEndian = mark.substr(0, 2) == "\xFF\xFE";
+    if (littleEndian || mark.substr(0, 2) == "\xFE\xFF") {
+        const std::optional<std::u16string> text = decodeUtf16(bytes, !littleEndian);
+        if (!text)
+            return false;
+        forEachLine(std::u16string_view(*text), [&](std::u16string_view line, bool spacesToFold) {
+            handleLine(std::u16string(line), spacesToFold);
+        });
+        return true;
+    }
+    const bool utf8 = isMultiByteUtf8(bytes);
     if (utf8 && bytes.substr(0, utf8ByteOrderMark.size()) == utf8ByteOrderMark)
         bytes.remove_prefix(utf8ByteOrderMark.size());
-    forEachLine(bytes, [&](std::string_view line) {
-        handleLine(line, utf8 ? decodeUtf8(line) : decodeWindows1252(line));
+    forEachLine(bytes, [&](std::string_view line, bool spacesToFold) {
+        handleLine(utf8 ? decodeUtf8(line) : decodeWindows1252(line), spacesToFold);
     });
+    return true;
 }
 
 } // namespace
@@ -115,20 +188,44 @@ std::u16string decodeWindows1252(std::string_view bytes)
 std::optional<std::vector<std::u16string>> decodedLines(std::string_view bytes)
 {
     std::vector<std::u16string> lines;
-    forEachDecodedLine(
-        bytes, [&](std::string_view, std::u16string text) { lines.push_back(std::move(text)); });
+    if (!forEachDecodedLine(bytes,
+                            [&](std::u16string text, bool) { lines.push_back(std::move(text)); }))
+        return std::nullopt;
     return lines;
+}
+
+std::u16string joinAccents(std::u16string_view line)
+{
+    std::u16string joined;
+    joined.reserve(line.size());
+    for (const char16_t c : line) {
+        if (c == CombiningAcute && !joined.empty()) {
+            const auto pair = std::find_if(AccentPairs.begin(), AccentPairs.end(),
+                                           [&](const auto &p) { return p.first == joined.back(); });
+            if (pair != AccentPairs.end()) {
+                joined.back() = pair->second;
+                continue;
+            }
+        }
+        joined.push_back(c);
+    }
+    return joined;
 }
 
 std::optional<std::vector<std::u16string>> parsePhrases(std::string_view bytes)
 {
     std::vector<std::u16string> phrases;
-    forEachDecodedLine(bytes, [&](std::string_view line, std::u16string text) {
+    const bool read = forEachDecodedLine(bytes, [&](std::u16string text, bool spacesToFold) {
+        // Accents typed as two code points are joined before anything counts the phrase.
+        if (text.find(CombiningAcute) != std::u16string::npos)
+            text = joinAccents(text);
         // Most lines have no spaces to fold, and are kept as decoded.
-        if (hasSpacesToFold(line))
+        if (spacesToFold)
             text = Slim(text);
         if (!text.empty())
             phrases.push_back(std::move(text));
     });
+    if (!read)
+        return std::nullopt;
     return phrases;
 }

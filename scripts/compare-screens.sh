@@ -43,9 +43,12 @@ echo "Building this checkout in build-compare/ ..."
 cmake -S . -B build-compare -DBUILD_TESTING=OFF >/dev/null
 cmake --build build-compare -j"$(nproc)" >/dev/null
 
-Xvfb :87 -noreset -screen 0 1280x800x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+# Screen 0 is wide; screen 1, 400 x 600 pixels at 1x, makes a window narrower than the
+# score report.
+Xvfb :87 -noreset -screen 0 1280x800x24 -screen 1 800x1200x24 -nolisten tcp \
+    >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
-export DISPLAY=:87
+export DISPLAY=:87.0
 export XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 sleep 1
@@ -120,6 +123,9 @@ def play(program, scale, state, path):
     cwd = os.path.join(work, 'files', folder.get(state, 'accents'))
     # The wall clock frozen, the monotonic clock left running for the event loop.
     env = dict(os.environ, QT_SCALE_FACTOR=scale, FAKETIME_DONT_FAKE_MONOTONIC='1')
+    if state == 'narrow':
+        env['DISPLAY'] = ':87.1'
+    os.environ['DISPLAY'] = env.get('DISPLAY', ':87.0')
     game = subprocess.Popen(['faketime', '-f', '2026-12-07 12:34:56', program], cwd=cwd,
                             env=env, stderr=subprocess.DEVNULL)
     try:
@@ -129,15 +135,11 @@ def play(program, scale, state, path):
             if found:
                 break
             time.sleep(0.1)
-        window = found[0]
         time.sleep(0.8)
         s = float(scale)
         menu = {'start': 24, 'help': 67, 'credits': 117}
         if state in ('help', 'credits'):
             xdo('mousemove', int(menu[state] * s), int(8 * s), 'click', 1)
-        if state == 'narrow':
-            xdo('windowsize', window, 300, 500)
-            time.sleep(0.5)
         if state not in ('load', 'help', 'credits', 'warning'):
             xdo('mousemove', int(menu['start'] * s), int(8 * s), 'click', 1)
         time.sleep(0.5)
@@ -154,8 +156,8 @@ def play(program, scale, state, path):
             if state == 'clicked':
                 xdo('click', 1)
         if state in ('miss', 'hit', 'narrow'):
-            xdo('mousemove', int(1200 * s / 2), int(700 * s / 2))
-            xdo('key', '--window', window, 'Return')
+            xdo('mousemove', int(390 * s), int(590 * s))
+            xdo('key', 'Return')
         time.sleep(0.6)
         shot(path)
     finally:

@@ -8,8 +8,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 # clang builds the phrase file fuzz target (libFuzzer); lintian, man-db and reuse check
 # the package, its manual pages and the licensing, and shellcheck the shell scripts;
-# hunspell-es is the Spanish dictionary that acutrix-check reads the phrase files with.
-scripts/install-deps.sh clang lintian man-db reuse shellcheck hunspell-es
+# hunspell-es is the Spanish dictionary that acutrix-check reads the phrase files with;
+# Emscripten checks that the game compiles for a browser.
+scripts/install-deps.sh clang lintian man-db reuse shellcheck hunspell-es emscripten
 # libFuzzer comes with the runtime of the clang just installed, which is named after its
 # major version (clang 14 on Debian 12, clang 19 on Debian 13). Without it the fuzz
 # target is left out and its inputs are still replayed.

@@ -133,7 +133,8 @@ private slots:
     }
 
     // A file that cannot be read, or holds control characters (binary bytes, NULs), gets a
-    // line on stderr and exit status 2; a file that is not UTF-8 is read as Windows-1252.
+    // line on stderr and exit status 2; a file that is not UTF-8 is read as Windows-1252,
+    // and UTF-16 by its byte-order mark.
     void files_data()
     {
         QTest::addColumn<QByteArray>("bytes");
@@ -149,8 +150,10 @@ private slots:
                                 << QString();
         QTest::newRow("Windows-1252") << QByteArray("S\xED.\r\nEl cr\xEDmen.\r\n") << u"file"_s
                                       << 1 << u":2:4: error: "_s;
-        QTest::newRow("UTF-16, its NUL bytes") << QByteArray("\xFF\xFE" "V\0i\0\xF3\0.\0", 10)
-                                               << u"file"_s << 2 << u":1: "_s;
+        QTest::newRow("UTF-16 with its mark") << QByteArray("\xFF\xFE" "V\0i\0\xF3\0.\0", 10)
+                                              << u"file"_s << 1 << u":1:1: error: "_s;
+        QTest::newRow("UTF-16, odd byte count") << QByteArray("\xFF\xFE" "V\0i\0\xF3", 7)
+                                                << u"file"_s << 2 << u": "_s;
         QTest::newRow("UTF-8, decomposed accent")
             << QByteArray("S\xC3\xAD, cafe\xCC\x81.\n") << u"file"_s << 1 << u":1:8: error: "_s;
     }

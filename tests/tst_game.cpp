@@ -92,6 +92,8 @@ private slots:
             << std::optional<std::string>("uno\r\ndos") << false << loadReport(2) << true;
         QTest::newRow("empty") << std::optional<std::string>("") << false << loadReport(0) << true;
         QTest::newRow("unreadable") << std::optional<std::string>() << false << Warning << false;
+        QTest::newRow("undecodable")
+            << std::optional(std::string("\xFF\xFE\0\0", 4)) << false << Warning << false;
         QTest::newRow("unreadable after Help")
             << std::optional<std::string>() << true << Warning << false;
     }

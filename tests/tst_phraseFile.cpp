@@ -35,6 +35,19 @@ static QStringList phrasesOf(const QByteArray &bytes)
     return phrases;
 }
 
+// A text as UTF-16 with its byte-order mark.
+static QByteArray utf16(const QString &text, bool bigEndian)
+{
+    QByteArray bytes = bigEndian ? "\xFE\xFF"_ba : "\xFF\xFE"_ba;
+    for (const QChar unit : text) {
+        const char high = char(unit.unicode() >> 8);
+        const char low = char(unit.unicode() & 0xFF);
+        bytes.append(bigEndian ? high : low);
+        bytes.append(bigEndian ? low : high);
+    }
+    return bytes;
+}
+
 static QByteArray contents(const QString &path)
 {
     QFile file(QStringLiteral(ACUTRIX_SOURCE_DIR "/") + path);
@@ -100,11 +113,69 @@ private slots:
         QCOMPARE(phrasesOf(bytes), phrases);
     }
 
-    // The lines as decoded, before any folding: spaces and blank lines as written.
-    void decodedLinesKeepSpacesAndBlankLines()
+    // UTF-16 after its mark, line ends and spaces as in the other encodings; a vowel and a
+    // combining acute accent joined into the accented vowel, in every encoding that can
+    // hold the accent, and nothing else joined.
+    void utf16AndJoinedAccents_data()
     {
-        const std::vector<std::u16string> lines = {u" a  b ", u"", u"   ", u"\u00E9"};
-        QCOMPARE(decodedLines(" a  b \r\n\r\n   \n\xC3\xA9\r").value(), lines);
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("phrases");
+        const QString three = u"Él está aquí.\r\nLa canción.\r\nTú sabrás."_s;
+        const QStringList read = {u"Él está aquí."_s, u"La canción."_s, u"Tú sabrás."_s};
+        QTest::newRow("UTF-16LE, CR LF") << utf16(three, false) << read;
+        QTest::newRow("UTF-16BE, CR LF") << utf16(three, true) << read;
+        QTest::newRow("UTF-16LE, LF, spaces folded")
+            << utf16(u" Él  está aquí. \nLa canción.\n\n"_s, false)
+            << QStringList{u"Él está aquí."_s, u"La canción."_s};
+        QTest::newRow("UTF-16BE, CR")
+            << utf16(u"uno\rdos\r"_s, true) << QStringList{u"uno"_s, u"dos"_s};
+        QTest::newRow("UTF-16LE, a character outside the BMP")
+            << utf16(u"\U0001F600 sí"_s, false) << QStringList{u"\U0001F600 sí"_s};
+        QTest::newRow("a mark alone") << "\xFF\xFE"_ba << QStringList();
+        const QString decomposed = u"a\u0301e\u0301i\u0301o\u0301u\u0301"
+                                   u"A\u0301E\u0301I\u0301O\u0301U\u0301"_s;
+        const QStringList joined = {u"áéíóúÁÉÍÓÚ"_s};
+        QTest::newRow("ten pairs, UTF-8") << decomposed.toUtf8() << joined;
+        QTest::newRow("ten pairs, UTF-16") << utf16(decomposed, false) << joined;
+        QTest::newRow("Windows-1252 holds no combining accent")
+            << "a\xCC\x81 \xE9"_ba << QStringList{u"aÌ\u0081 é"_s};
+        QTest::newRow("after a consonant, after an accented vowel, alone")
+            << u"n\u0301 á\u0301 \u0301a y\u0301"_s.toUtf8()
+            << QStringList{u"n\u0301 á\u0301 \u0301a y\u0301"_s};
+        QTest::newRow("other combining marks")
+            << u"a\u0300 u\u0308"_s.toUtf8() << QStringList{u"a\u0300 u\u0308"_s};
+        QTest::newRow("joined before the board counts")
+            << QString(383, u'a').replace(u"a"_s, u"a\u0301"_s).toUtf8()
+            << QStringList{QString(383, u'á')};
+    }
+    void utf16AndJoinedAccents()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, phrases);
+        QCOMPARE(phrasesOf(bytes), phrases);
+    }
+
+    // Bytes that are no text the reader can decode: the game then gives its warning.
+    void unreadable_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("an odd byte count") << utf16(u"ab"_s, false) + 'c';
+        QTest::newRow("a lone high surrogate") << utf16(u"a"_s + QChar(0xD800) + u"b"_s, false);
+        QTest::newRow("a lone low surrogate") << utf16(u"a"_s + QChar(0xDC00) + u"b"_s, true);
+        QTest::newRow("a high surrogate at the end") << utf16(u"a"_s + QChar(0xDBFF), false);
+        QTest::newRow("a UTF-32 mark") << "\xFF\xFE\0\0H\0\0\0"_ba;
+    }
+    void unreadable()
+    {
+        QFETCH(QByteArray, bytes);
+        QVERIFY(!parsePhrases(bytes.toStdString()).has_value());
+    }
+
+    // The lines as decoded, before any folding: spaces, blank lines and accents as written.
+    void decodedLinesKeepWhatIsWritten()
+    {
+        const std::vector<std::u16string> lines = {u" a  b ", u"", u"   ", u"e\u0301"};
+        QCOMPARE(decodedLines(" a  b \r\n\r\n   \ne\xCC\x81\r").value(), lines);
     }
 
     // Every byte alone is Windows-1252: Latin-1 but for 0x80 to 0x9F, where the five
