@@ -37,7 +37,7 @@ int main()
     const std::vector<std::u16string> lines = decodedLines(bytes).value();
     for (const std::u16string &line : lines) {
         for (const LineWord &word : wordsOf(line))
-            distinct.insert(utf8::utf16to8(word.text));
+            distinct.insert(utf8::utf16to8(joinAccents(word.text)));
     }
 
     std::vector<double> checks;

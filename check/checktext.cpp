@@ -88,6 +88,10 @@ QString CheckText::finding(const Finding &finding)
         return tr("the phrase has %1 characters; the board shows only the first %2")
             .arg(finding.number)
             .arg(BoardCharacters);
+    case FindingKind::JoinedAccent:
+        return tr("«%1»: a vowel followed by a combining accent (U+0301), joined into one "
+                  "letter when read")
+            .arg(text);
     case FindingKind::Repeated:
         return tr("the same phrase as line %1").arg(finding.number);
     default:

@@ -14,10 +14,11 @@ enum class Severity { Error, Warning, Note };
 enum class FindingKind {
     ForbiddenAccent,     // error: a written accent that no rule gives the word
     TwoAccents,          // error: more than one written accent in a word
-    UntoggleableAccent,  // error: à, ê, a combining mark (a decomposed accent) ...
+    UntoggleableAccent,  // error: à, ê, a combining mark the reader leaves apart ...
     Mojibake,            // error: UTF-8 once read as Windows-1252 ("canciÃ³n")
     UnknownWord,         // warning: not in the dictionary, with its suggestions
     TooLong,             // warning: longer than the board
+    JoinedAccent,        // note: a vowel and U+0301, joined into one letter when read
     Repeated,            // note: the same phrase as an earlier line
     NothingToRestore,    // note: no accented vowel
 };

@@ -66,7 +66,7 @@ bool findControlCharacter(const std::vector<std::u16string> &lines, std::size_t 
 void explain(const std::vector<std::u16string> &lines)
 {
     for (const std::u16string &line : lines) {
-        const std::u16string phrase = Slim(line);
+        const std::u16string phrase = Slim(joinAccents(line));
         if (phrase.empty())
             continue;
         print(stdout, wide(phrase));

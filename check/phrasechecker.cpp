@@ -5,6 +5,7 @@
 
 #include "accentrule.h"
 #include "latinletters.h"
+#include "phrasefile.h"
 #include "slim.h"
 #include "spelldictionary.h"
 
@@ -17,6 +18,7 @@ Severity severityOf(FindingKind kind)
     case FindingKind::UnknownWord:
     case FindingKind::TooLong:
         return Severity::Warning;
+    case FindingKind::JoinedAccent:
     case FindingKind::Repeated:
     case FindingKind::NothingToRestore:
         return Severity::Note;
@@ -26,6 +28,8 @@ Severity severityOf(FindingKind kind)
 }
 
 namespace {
+
+constexpr char16_t CombiningAcute = 0x0301;
 
 // Vowels with a mark that has no place in Spanish spelling and no tile to toggle it:
 // grave, circumflex, tilde and diaeresis (ü aside, which Spanish writes).
@@ -38,6 +42,12 @@ bool isForeignVowel(char16_t c)
 
 // What the bytes 0x80 to 0xBF, the second byte of a two-byte UTF-8 letter, become when
 // read as Windows-1252: Ã or Â followed by one of them is UTF-8 read the wrong way.
+// The vowels that the reader joins with a following U+0301.
+bool isJoinableVowel(char16_t c)
+{
+    return std::u16string_view(u"aeiouAEIOU").find(c) != std::u16string_view::npos;
+}
+
 bool isContinuationAs1252(char16_t c)
 {
     static constexpr std::u16string_view high = u"€‚ƒ„…†‡ˆ‰Š‹Œ"
@@ -110,11 +120,14 @@ public:
             if (c < 0xC0)
                 continue; // ASCII and Latin-1 signs: most of any line
             const char16_t after = i + 1 < m_text.size() ? m_text[i + 1] : u'\0';
+            const char16_t before = i > 0 ? m_text[i - 1] : u'\0';
             const std::size_t mark = i > 0 ? i - 1 : i;
             if ((c == u'Ã' || c == u'Â') && isContinuationAs1252(after)) {
                 add(FindingKind::Mojibake, i, m_text.substr(i, 2));
                 mojibake = true;
                 ++i;
+            } else if (c == CombiningAcute && isJoinableVowel(before)) {
+                add(FindingKind::JoinedAccent, i - 1, m_text.substr(i - 1, 2));
             } else if (isCombiningMark(c)) {
                 add(FindingKind::UntoggleableAccent, mark, m_text.substr(mark, i + 1 - mark));
             } else if (isForeignVowel(c)) {
@@ -140,9 +153,11 @@ public:
     }
 
 private:
-    static std::vector<Finding> judge(std::u16string_view word, SpellDictionary *dictionary)
+    // The word as the game reads it: its decomposed accents joined.
+    static std::vector<Finding> judge(std::u16string_view written, SpellDictionary *dictionary)
     {
         std::vector<Finding> findings;
+        const std::u16string word = joinAccents(written);
         for (const char16_t c : word) {
             if (isCombiningMark(c) || isForeignVowel(c))
                 return findings; // already an error of its characters
@@ -150,7 +165,7 @@ private:
         const auto add = [&](FindingKind kind) -> Finding & {
             findings.emplace_back();
             findings.back().kind = kind;
-            findings.back().text = std::u16string(word);
+            findings.back().text = word;
             return findings.back();
         };
         const WordAccent accent = analyseWord(word);
@@ -196,7 +211,7 @@ std::vector<Finding> checkLines(const std::vector<std::u16string> &lines,
     WordFindings judged;
     for (std::size_t index = 0; index < lines.size(); ++index) {
         const std::u16string &text = lines[index];
-        const std::u16string phrase = Slim(text);
+        const std::u16string phrase = Slim(joinAccents(text));
         if (phrase.empty())
             continue;
         LineChecker line(index + 1, text, findings);

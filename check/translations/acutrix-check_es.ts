@@ -137,7 +137,7 @@
 Checks the phrase file FILE and reports each fault as FILE:LINE:COLUMN: error|warning|note: message.
   --explain          print each phrase and the rule behind each accent
   --allow-words LIST also accept the words of LIST, one a line (# comments)
-  --syllables        print each WORD, its syllables and the stressed one&apos;s place from the end
+  --syllables        print each WORD, its syllables and the stressed one's place from the end
 Exit status: 0 no error, 1 an error found, 2 the file cannot be read.</source>
         <translation>Uso: acutrix-check [--explain] [--allow-words LISTA] ARCHIVO
      acutrix-check --syllables PALABRA...
@@ -146,6 +146,10 @@ Revisa el archivo de frases ARCHIVO e informa de cada fallo como ARCHIVO:LÍNEA:
   --allow-words LISTA admite también las palabras de LISTA, una por línea (# comentarios)
   --syllables         muestra cada PALABRA, sus sílabas y el lugar de la tónica desde el final
 Estado de salida: 0 sin errores, 1 algún error, 2 el archivo no se puede leer.</translation>
+    </message>
+    <message>
+        <source>«%1»: a vowel followed by a combining accent (U+0301), joined into one letter when read</source>
+        <translation>«%1»: una vocal seguida de un acento combinable (U+0301), que se une en una sola letra al leer el archivo</translation>
     </message>
 </context>
 </TS>
