@@ -19,7 +19,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 root="$(pwd)"
 
-scripts/install-deps.sh xvfb time
+# hunspell-es: the dictionary acutrix-check reads in its figure.
+scripts/install-deps.sh xvfb time hunspell-es
 
 build="$root/build-bench"
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DACUTRIX_BENCHMARKS=ON -DBUILD_TESTING=OFF >/dev/null
