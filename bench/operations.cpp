@@ -36,7 +36,7 @@
 #include "samples.h"
 #include "startup.h"
 
-#include <utf8/unchecked.h>
+#include <utf8/checked.h>
 
 #include <QApplication>
 #include <QDir>
@@ -500,7 +500,8 @@ void runRatioFigure(const RatioFigure &figure, int repetitions, bool printSample
 
 // Loading: a new window each time, since the phrases are loaded once in a run, into an
 // empty list. The floor cuts the same file into lines and decodes each into a string of
-// its own, with no other rule.
+// its own, with no other rule; UTF-8 with utfcpp's checked decoder, since decoding a
+// file's bytes includes telling whether they are UTF-8 at all.
 RatioFigure loadFigure(const std::string &id, const std::string &name, qsizetype phrases,
                        PhraseEncoding encoding, int repetitions)
 {
@@ -512,7 +513,7 @@ RatioFigure loadFigure(const std::string &id, const std::string &name, qsizetype
         const auto prepare = [&form, &folder, lines] {
             form.reset();
             form = newWindow(folder);
-            lines->clear();
+            std::vector<std::u16string>().swap(*lines);
         };
         const auto timed = [&form, phrases] {
             form->game().LoadPhrases();
@@ -535,8 +536,7 @@ RatioFigure loadFigure(const std::string &id, const std::string &name, qsizetype
                 if (utf8) {
                     std::u16string decoded;
                     decoded.reserve(line.size());
-                    utf8::unchecked::utf8to16(line.begin(), line.end(),
-                                              std::back_inserter(decoded));
+                    utf8::utf8to16(line.begin(), line.end(), std::back_inserter(decoded));
                     lines->push_back(std::move(decoded));
                 } else {
                     lines->push_back(decodeWindows1252(line));

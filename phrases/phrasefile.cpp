@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 
@@ -37,21 +38,42 @@ constexpr std::string_view utf8ByteOrderMark = "\xEF\xBB\xBF";
 
 constexpr char16_t CombiningAcute = 0x0301;
 
-// One line of valid UTF-8. Most characters of a Spanish phrase are ASCII and are copied
-// as they are; the others go through the decoder. A mark that starts a line is a
-// character of the phrase.
+// The place of the first byte with its high bit set among eight read as one word, from
+// the mask of those bits.
+std::size_t firstHighByte(std::uint64_t highBits)
+{
+    const int zeros = std::endian::native == std::endian::little ? std::countr_zero(highBits)
+                                                                 : std::countl_zero(highBits);
+    return std::size_t(zeros / 8);
+}
+
+// One line of valid UTF-8. Most characters of a Spanish phrase are ASCII: runs of them
+// are copied eight bytes at a time, and only the others go through the decoder. A mark
+// that starts a line is a character of the phrase.
 std::u16string decodeUtf8(std::string_view line)
 {
     // A line never has more UTF-16 code units than bytes.
     std::u16string text(line.size(), u'\0');
     char16_t *out = text.data();
-    auto at = line.begin();
-    while (at != line.end()) {
-        if ((static_cast<unsigned char>(*at) & 0x80) == 0) {
-            *out++ = char16_t(static_cast<unsigned char>(*at++));
-            continue;
+    std::size_t at = 0;
+    while (at < line.size()) {
+        std::size_t ascii = 0;
+        if (at + 8 <= line.size()) {
+            std::uint64_t eight = 0;
+            std::memcpy(&eight, line.data() + at, 8);
+            const std::uint64_t highBits = eight & 0x8080808080808080;
+            ascii = highBits == 0 ? 8 : firstHighByte(highBits);
+        } else if (static_cast<unsigned char>(line[at]) < 0x80) {
+            ascii = 1;
         }
-        const std::uint32_t codePoint = utf8::unchecked::next(at);
+        for (std::size_t i = 0; i < ascii; ++i)
+            *out++ = char16_t(static_cast<unsigned char>(line[at + i]));
+        at += ascii;
+        if (ascii > 0)
+            continue;
+        auto sequence = line.begin() + std::ptrdiff_t(at);
+        const std::uint32_t codePoint = utf8::unchecked::next(sequence);
+        at = std::size_t(sequence - line.begin());
         if (codePoint < 0x10000) {
             *out++ = char16_t(codePoint);
         } else {
@@ -71,19 +93,18 @@ bool isMultiByteUtf8(std::string_view bytes)
     bool multiByte = false;
     std::size_t at = 0;
     while (at < bytes.size()) {
-        std::uint64_t eight = 0;
         if (at + 8 <= bytes.size()) {
+            std::uint64_t eight = 0;
             std::memcpy(&eight, bytes.data() + at, 8);
-            if ((eight & 0x8080808080808080) == 0) {
-                at += 8;
+            const std::uint64_t highBits = eight & 0x8080808080808080;
+            at += highBits == 0 ? 8 : firstHighByte(highBits);
+            if (highBits == 0)
                 continue;
-            }
-        }
-        const auto lead = static_cast<unsigned char>(bytes[at]);
-        if (lead < 0x80) {
+        } else if (static_cast<unsigned char>(bytes[at]) < 0x80) {
             ++at;
             continue;
         }
+        const auto lead = static_cast<unsigned char>(bytes[at]);
         const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
         const std::string_view sequence = bytes.substr(at, length);
         if (!utf8::is_valid(sequence.begin(), sequence.end()))
@@ -94,29 +115,40 @@ bool isMultiByteUtf8(std::string_view bytes)
     return multiByte;
 }
 
-// Calls handleLine(bytes, spacesToFold) for each line, without its line end; the flag
-// says whether Slim would change the line: a space at either end, or two in a row. A line
-// ends at CR LF, at LF or at CR; a line end at the very end adds no line. Line ends and
-// spaces are bytes of their own in both encodings, never part of a character.
+// What the reader's one pass over a line finds out besides its end.
+struct LineFacts {
+    // Whether Slim would change the line: a space at either end, or two in a row.
+    bool spacesToFold;
+    // Whether the line may hold U+0301, the combining acute accent: in UTF-8 that is
+    // any line with the byte CC, which starts it.
+    bool combiningAcute;
+};
+
+// Calls handleLine(line, facts) for each line, without its line end. A line ends at
+// CR LF, at LF or at CR; a line end at the very end adds no line. Line ends and spaces
+// are bytes of their own in every encoding read, never part of a character.
 template<typename Character, typename Function>
 void forEachLine(std::basic_string_view<Character> text, Function handleLine)
 {
+    const auto combiningAcute = Character(sizeof(Character) == 1 ? 0xCC : 0x0301);
     std::size_t lineStart = 0;
     while (lineStart < text.size()) {
-        // One plain pass over the bytes finds the line end and the spaces to fold.
+        // One plain pass over the line finds its end and all the rest.
         std::size_t lineEnd = lineStart;
         bool doubleSpace = false;
+        bool accent = false;
         Character before = 0;
         for (; lineEnd < text.size(); ++lineEnd) {
             const Character c = text[lineEnd];
             if (c == '\r' || c == '\n')
                 break;
             doubleSpace |= c == ' ' && before == ' ';
+            accent |= c == combiningAcute;
             before = c;
         }
         const std::basic_string_view<Character> line = text.substr(lineStart, lineEnd - lineStart);
         const bool spaceAtAnEnd = !line.empty() && (line.front() == ' ' || line.back() == ' ');
-        handleLine(line, doubleSpace || spaceAtAnEnd);
+        handleLine(line, LineFacts{doubleSpace || spaceAtAnEnd, accent});
         lineStart = lineEnd + 1;
         if (lineEnd + 1 < text.size() && text[lineEnd] == '\r' && text[lineEnd + 1] == '\n')
             ++lineStart;
@@ -147,8 +179,8 @@ std::optional<std::u16string> decodeUtf16(std::string_view bytes, bool bigEndian
     return text;
 }
 
-// Calls handleLine(text, spacesToFold) for each line of the file with its decoded text;
-// false when the bytes are no text that can be read.
+// Calls handleLine(text, facts) for each line of the file with its decoded text; false
+// when the bytes are no text that can be read.
 template<typename Function>
 bool forEachDecodedLine(std::string_view bytes, Function handleLine)
 {
@@ -161,16 +193,18 @@ bool forEachDecodedLine(std::string_view bytes, Function handleLine)
         const std::optional<std::u16string> text = decodeUtf16(bytes, !littleEndian);
         if (!text)
             return false;
-        forEachLine(std::u16string_view(*text), [&](std::u16string_view line, bool spacesToFold) {
-            handleLine(std::u16string(line), spacesToFold);
+        forEachLine(std::u16string_view(*text), [&](std::u16string_view line, LineFacts facts) {
+            handleLine(std::u16string(line), facts);
         });
         return true;
     }
     const bool utf8 = isMultiByteUtf8(bytes);
     if (utf8 && bytes.substr(0, utf8ByteOrderMark.size()) == utf8ByteOrderMark)
         bytes.remove_prefix(utf8ByteOrderMark.size());
-    forEachLine(bytes, [&](std::string_view line, bool spacesToFold) {
-        handleLine(utf8 ? decodeUtf8(line) : decodeWindows1252(line), spacesToFold);
+    forEachLine(bytes, [&](std::string_view line, LineFacts facts) {
+        // Windows-1252 has no combining accent; its byte CC is the letter Ì.
+        facts.combiningAcute &= utf8;
+        handleLine(utf8 ? decodeUtf8(line) : decodeWindows1252(line), facts);
     });
     return true;
 }
@@ -188,8 +222,8 @@ std::u16string decodeWindows1252(std::string_view bytes)
 std::optional<std::vector<std::u16string>> decodedLines(std::string_view bytes)
 {
     std::vector<std::u16string> lines;
-    if (!forEachDecodedLine(bytes,
-                            [&](std::u16string text, bool) { lines.push_back(std::move(text)); }))
+    if (!forEachDecodedLine(
+            bytes, [&](std::u16string text, LineFacts) { lines.push_back(std::move(text)); }))
         return std::nullopt;
     return lines;
 }
@@ -214,13 +248,18 @@ std::u16string joinAccents(std::u16string_view line)
 
 std::optional<std::vector<std::u16string>> parsePhrases(std::string_view bytes)
 {
+    // Room for every line at once: a list of a million phrases that grew by doubling
+    // would be copied some twenty times over.
+    const auto lineFeeds = std::size_t(std::count(bytes.begin(), bytes.end(), '\n'));
+    const auto returns = std::size_t(std::count(bytes.begin(), bytes.end(), '\r'));
     std::vector<std::u16string> phrases;
-    const bool read = forEachDecodedLine(bytes, [&](std::u16string text, bool spacesToFold) {
+    phrases.reserve(std::max(lineFeeds, returns) + 1);
+    const bool read = forEachDecodedLine(bytes, [&](std::u16string text, LineFacts facts) {
         // Accents typed as two code points are joined before anything counts the phrase.
-        if (text.find(CombiningAcute) != std::u16string::npos)
+        if (facts.combiningAcute)
             text = joinAccents(text);
         // Most lines have no spaces to fold, and are kept as decoded.
-        if (spacesToFold)
+        if (facts.spacesToFold)
             text = Slim(text);
         if (!text.empty())
             phrases.push_back(std::move(text));

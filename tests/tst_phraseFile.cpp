@@ -275,10 +275,13 @@ private slots:
         const auto known = [&accented](QChar c) {
             return c.decompositionTag() != QChar::Canonical || accented.contains(c);
         };
+        const qsizetype longest = set.isEmpty() ? 383 : 100;
+        QStringList wrong;
         for (const QString &phrase : phrases) {
-            QVERIFY2(phrase.size() <= (set.isEmpty() ? 383 : 100), qPrintable(phrase));
-            QVERIFY2(std::all_of(phrase.begin(), phrase.end(), known), qPrintable(phrase));
+            if (phrase.size() > longest || !std::all_of(phrase.begin(), phrase.end(), known))
+                wrong << phrase;
         }
+        QCOMPARE(wrong, QStringList());
         if (set.isEmpty())
             return;
         // A set: 60 phrases at least, none twice, a quarter holding a word of the set's

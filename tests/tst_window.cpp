@@ -265,8 +265,10 @@ private slots:
         window.show();
         window.menuItem(2)->trigger();
         const QFontMetrics metrics(window.board->font());
+        int widest = 0;
         for (const std::u16string &line : window.game().panelLines())
-            QVERIFY(metrics.horizontalAdvance(qtext(line)) <= 792);
+            widest = std::max(widest, metrics.horizontalAdvance(qtext(line)));
+        QVERIFY(widest <= 792);
         QCOMPARE(window.board->font().pointSize(), 24);
     }
 
