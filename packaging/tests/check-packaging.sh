@@ -14,8 +14,9 @@
 #   not, and lintian (where installed) finds no error and no warning in it. Exits 77
 #   when SOURCE_DIR is not a git checkout.
 # deb: the package built by dpkg-buildpackage declares its dependencies and holds the
-#   listed files under /usr, the programs in /usr/games, and its copyright and changelog;
-#   they hang together and the launcher behaves as in the installed tree.
+#   listed files under /usr, the programs in /usr/games, its copyright, changelog and
+#   lintian overrides; they hang together and the launcher behaves as in the installed
+#   tree.
 set -eu
 mode=$1
 # The installed tree is readable by all, as a package's is; the read-only folder case
@@ -292,6 +293,8 @@ case $mode in
         packaged=$scratch/packaged-files.txt
         sed 's|^bin/|games/|' "$list" >"$packaged"
         printf 'share/doc/acutrix/%s\n' changelog.Debian.gz copyright >>"$packaged"
+        # From debian/acutrix.lintian-overrides.
+        echo share/lintian/overrides/acutrix >>"$packaged"
         check_tree "$scratch/root/usr" "$packaged"
         check_launcher "$scratch/root/usr" games
         ;;
