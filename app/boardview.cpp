@@ -150,27 +150,29 @@ void BoardView::showChanges()
 void BoardView::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    const QColor background = colourOf(m_game.backgroundColour());
-    for (const QRect &area : event->region())
-        painter.fillRect(area, background);
-
     painter.setPen(Qt::white);
+    const QColor background = colourOf(m_game.backgroundColour());
     const QFontMetrics metrics = fontMetrics();
-    int baseline = metrics.ascent();
-    for (const std::u16string &line : m_game.panelLines()) {
-        if (baseline - metrics.ascent() > height())
-            break;
-        painter.drawText(0, baseline, text(line));
-        baseline += metrics.height();
-    }
-
-    const QRect area = event->rect();
-    for (const int index : m_game.frontToBack()) {
-        const Label &shown = label(index);
-        // An empty label stands in the window's own colour anyway; leaving it unpainted
-        // keeps it from hiding the text printed behind it.
-        if (shown.shown && !shown.caption.empty() && labelRect(index).intersects(area))
-            drawLabel(painter, index);
+    // One rectangle of the area to repaint at a time, each clipped to itself: copying a
+    // picture through a clip of several rectangles takes a slow path, many times slower
+    // on a large screen.
+    for (const QRect &area : event->region()) {
+        painter.setClipRect(area);
+        painter.fillRect(area, background);
+        int baseline = metrics.ascent();
+        for (const std::u16string &line : m_game.panelLines()) {
+            if (baseline - metrics.ascent() > std::min(height(), area.bottom()))
+                break;
+            painter.drawText(0, baseline, text(line));
+            baseline += metrics.height();
+        }
+        for (const int index : m_game.frontToBack()) {
+            const Label &shown = label(index);
+            // An empty label stands in the window's own colour anyway; leaving it
+            // unpainted keeps it from hiding the text printed behind it.
+            if (shown.shown && !shown.caption.empty() && labelRect(index).intersects(area))
+                drawLabel(painter, index);
+        }
     }
 }
 
@@ -187,18 +189,28 @@ void BoardView::drawLabel(QPainter &painter, int index)
                          painter.device()->devicePixelRatioF(),
                          logicalDpiY(),
                          int(formatOf(painter))};
-    painter.drawPixmap(rect.topLeft(), picture(key));
+    // The report's caption changes at every submission: it is drawn afresh, straight from
+    // its image, and never pushes the tiles out of the cache.
+    if (key.face == LabelFace::Report)
+        painter.drawImage(rect.topLeft(), picture(key));
+    else
+        painter.drawImage(rect.topLeft(), tilePicture(key));
 }
 
-QPixmap BoardView::picture(const PictureKey &key) const
+QImage BoardView::tilePicture(const PictureKey &key) const
 {
-    // Every label with the same caption, font, colours and size shows the same pixels, so
-    // they are drawn once and copied from then on.
-    QPixmap pixmap;
-    const auto known = m_pictures.constFind(key);
-    if (known != m_pictures.constEnd() && QPixmapCache::find(*known, &pixmap))
-        return pixmap;
+    // Every tile with the same caption, font, colours and size shows the same pixels, so
+    // they are drawn once and copied from then on. The pictures are kept as images in the
+    // backing store's own format: copied onto it, they need no conversion.
+    if (const QImage *known = m_pictures.object(key))
+        return *known;
+    const QImage drawn = picture(key);
+    m_pictures.insert(key, new QImage(drawn), drawn.sizeInBytes());
+    return drawn;
+}
 
+QImage BoardView::picture(const PictureKey &key) const
+{
     // Drawn with room all round, then cut to the label: a glyph that reaches past the
     // label's edges is then rasterised whole, as it is on the window, to the same pixels.
     const LabelFonts::Font &font = m_fonts.font(key.face, key.points);
@@ -218,9 +230,7 @@ QPixmap BoardView::picture(const PictureKey &key) const
     painter.end();
     QImage cut = image.copy(QRect(QPoint(margin, margin) * ratio, key.size * ratio));
     cut.setDevicePixelRatio(ratio);
-    pixmap = QPixmap::fromImage(std::move(cut));
-    m_pictures.insert(key, QPixmapCache::insert(pixmap));
-    return pixmap;
+    return cut;
 }
 
 std::optional<int> BoardView::labelAt(QPoint point) const

@@ -6,8 +6,8 @@
 
 #include "game.h"
 
-#include <QHash>
-#include <QPixmapCache>
+#include <QCache>
+#include <QImage>
 #include <QWidget>
 
 #include <array>
@@ -66,12 +66,15 @@ private:
         bool operator==(const PictureKey &) const = default;
     };
     friend size_t qHash(const PictureKey &key, size_t seed);
+    static constexpr qsizetype PictureCacheBytes = 10 * 1024 * 1024;
 
     const Label &label(int index) const;
     std::optional<Look> lookOf(int index) const;
     QRect linesArea(std::size_t first, std::size_t count) const;
     void drawLabel(QPainter &painter, int index);
-    QPixmap picture(const PictureKey &key) const;
+    // A label's whole rectangle as it is painted: its background and its caption.
+    QImage picture(const PictureKey &key) const;
+    QImage tilePicture(const PictureKey &key) const;
     // The label that a mouse event goes to; nothing for the board itself.
     std::optional<int> receiver(QPoint point) const;
 
@@ -91,7 +94,8 @@ private:
     // The tile on which a left press began a click.
     std::optional<int> m_clickedTile;
 
-    mutable QHash<PictureKey, QPixmapCache::Key> m_pictures;
+    // As large as Qt's own pixmap cache: the tiles of several boards in a few colours.
+    mutable QCache<PictureKey, QImage> m_pictures{PictureCacheBytes};
 };
 
 #endif

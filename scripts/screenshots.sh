@@ -4,7 +4,7 @@
 
 # Plays Acutrix for real under Xvfb, as a new player would, and saves the screenshots
 # shown in the README:
-#   docs/first-start.png  the first start from the Debian package: the load report of
+#   docs/first-start.png  the first start from the installed tree: the load report of
 #                         the sample file the launcher copied into the data folder
 #   docs/miss.png         a miss: every tile tinted pale yellow, the score line in red
 #   docs/answer.png       the accents put back by clicking, the last tile clicked in cyan
@@ -27,10 +27,9 @@ work=$(mktemp -d "${TMPDIR:-/tmp}/acutrix-shots.XXXXXX")
 trap 'rm -rf "$work"' EXIT
 mkdir -p docs
 
-# The Debian package, unpacked as dpkg would install it.
-cpack --config build-shots/CPackConfig.cmake -G DEB -B "$work/deb" > "$work/cpack.log" \
-    || { cat "$work/cpack.log" >&2; exit 1; }
-dpkg -x "$work"/deb/acutrix_*.deb "$work/root"
+# The installed tree, under a /usr of its own.
+cmake --install build-shots --prefix "$work/root/usr" > "$work/install.log" \
+    || { cat "$work/install.log" >&2; exit 1; }
 
 # A fixed game: the same phrase three times, so the order of play does not matter.
 mkdir -p "$work/game"

@@ -14,8 +14,11 @@
 # never the working tree), kept as a repository of that one commit, as a clone would be.
 # There it runs scripts/test.sh as a plain user who has sudo, as a new player would, and
 # then starts the game with scripts/run.sh under Xvfb on the sample file and waits for
-# its window. It ends with the release, the versions of Qt, GCC and CMake, and PASS or
-# FAIL.
+# its window. Then it builds the Debian source and binary packages from the same commit
+# (packaging/source-package.sh, apt-get build-dep ./, dpkg-buildpackage -us -uc), runs
+# lintian on the .changes, checks the .deb's contents and runs autopkgtest on the
+# installed package. It ends with the release, the versions of Qt, GCC and CMake, each
+# stage's outcome, and PASS or FAIL.
 #
 # Needs root, debootstrap and about 3 GB of disk. Everything happens in a mount namespace
 # of its own, so no mount is ever seen outside it; all the same, every mount under the
@@ -212,6 +215,7 @@ echo "== Copying in commit $commit of $repo (git archive HEAD)"
 [ -z "$("${git[@]}" status --porcelain --untracked-files=no)" ] \
     || echo "   (changes not committed are left out)"
 remove_tree "$folder/home/$user/acutrix" inside
+remove_tree "$folder/home/$user/package" inside
 as_user mkdir "/home/$user/acutrix"
 "${git[@]}" archive --format=tar HEAD | as_user tar -x -C "/home/$user/acutrix"
 
@@ -293,6 +297,38 @@ if in_chroot env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-inst
     fi
 fi
 
+# The Debian source and binary packages, built from a clean export of the same commit as
+# the README says: the upstream tarball from git archive, apt-get build-dep ./ as root and
+# dpkg-buildpackage as the player; then lintian on the .changes, the .deb's contents, and
+# autopkgtest on the installed package.
+package=FAIL lint=FAIL autopkgtest=FAIL lint_summary="not run"
+echo "== dpkg-buildpackage, lintian and autopkgtest"
+if tree=$(as_user bash -c 'cd ~/acutrix && packaging/source-package.sh ~/package' | tail -n 1) \
+    && in_chroot sh -c "cd '$tree' && DEBIAN_FRONTEND=noninteractive apt-get build-dep -y -qq ./" \
+        > /dev/null \
+    && as_user bash -c "cd '$tree' && dpkg-buildpackage -us -uc -j\$(nproc)" \
+        > "$folder/home/$user/package/build.log" 2>&1; then
+    package=PASS
+    changes=$(cd "$folder/home/$user/package" && echo acutrix_*.changes)
+    deb=$(cd "$folder/home/$user/package" && echo acutrix_*.deb)
+    as_user sh -c "cd ~/package && lintian -I --pedantic $changes > lintian.txt 2>&1" || true
+    lintian_txt=$folder/home/$user/package/lintian.txt
+    cat "$lintian_txt"
+    errors=$(grep -c '^E:' "$lintian_txt" || true)
+    warnings=$(grep -c '^W:' "$lintian_txt" || true)
+    infos=$(sed -n 's/^[IP]: [^:]*: \([^ ]*\).*/\1/p' "$lintian_txt" | sort -u | paste -sd ' ' -)
+    lint_summary="$errors errors, $warnings warnings; info and pedantic: ${infos:-none}"
+    [ "$errors" -eq 0 ] && [ "$warnings" -eq 0 ] && lint=PASS
+    as_user bash -c "cd ~/package && sh ~/acutrix/packaging/tests/check-packaging.sh deb $deb \
+        ~/acutrix/packaging/tests/installed-files.txt" || package=FAIL
+    if as_user bash -c 'cd ~/acutrix && scripts/install-deps.sh autopkgtest' \
+        && in_chroot sh -c "cd /home/$user/package && autopkgtest $changes -- null"; then
+        autopkgtest=PASS
+    fi
+else
+    tail -n 40 "$folder/home/$user/package/build.log" >&2 || true
+fi
+
 # The release and its tools.
 debian=$(cat "$folder/etc/debian_version")
 # shellcheck disable=SC2016 # a dpkg-query field, not a shell expansion
@@ -303,11 +339,14 @@ gcc=$(in_chroot gcc -dumpfullversion 2>/dev/null || echo none)
 cmake=$(in_chroot cmake --version 2>/dev/null | sed -n '1s/^cmake version //p')
 took=$((SECONDS - start))
 result=FAIL
-[ "$tests" = PASS ] && [ "$window" = PASS ] && result=PASS
+[ "$tests" = PASS ] && [ "$window" = PASS ] && [ "$package" = PASS ] && [ "$lint" = PASS ] \
+    && [ "$autopkgtest" = PASS ] && result=PASS
 echo
 echo "release: Debian $debian ($release)"
 echo "Qt $qt, GCC $gcc, CMake ${cmake:-none}"
 echo "scripts/test.sh: $tests; the game's window under Xvfb: $window"
+echo "dpkg-buildpackage and the .deb's contents: $package; autopkgtest: $autopkgtest"
+echo "lintian on the .changes: $lint ($lint_summary)"
 echo "time: $((took / 60)) min $((took % 60)) s"
 echo "$result"
 [ "$result" = PASS ]

@@ -2,16 +2,23 @@
 # SPDX-FileCopyrightText: 2026 The Acutrix developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# The installed tree and the Debian package.
-# Usage: check-packaging.sh install CMAKE BUILD_DIR FILE_LIST
-#        check-packaging.sh deb CPACK BUILD_DIR FILE_LIST
+# The installed tree, the source package and the binary package.
+# Usage: check-packaging.sh install CMAKE BUILD_DIR FILE_LIST BINDIR
+#        check-packaging.sh source SOURCE_DIR
+#        check-packaging.sh deb DEB FILE_LIST
+# FILE_LIST names the programs' folder bin; BINDIR is where the build installs them.
 # install: cmake --install puts exactly the listed files in place, the desktop entry,
 #   metainfo and manual pages are valid, the launcher and its options behave, and
 #   the project's shell scripts pass shellcheck (where it is installed).
-# deb: the .deb holds the same files under /usr, declares its dependencies, and
-#   lintian (where installed) finds no error and no warning in it.
+# source: the source package builds from the files git has in SOURCE_DIR, committed or
+#   not, and lintian (where installed) finds no error and no warning in it. Exits 77
+#   when SOURCE_DIR is not a git checkout.
+# deb: the package built by dpkg-buildpackage declares its dependencies and holds the
+#   listed files under /usr, the programs in /usr/games, its copyright, changelog and
+#   lintian overrides; they hang together and the launcher behaves as in the installed
+#   tree.
 set -eu
-mode=$1 tool=$2 build=$3 list=$4
+mode=$1
 # The installed tree is readable by all, as a package's is; the read-only folder case
 # below runs the launcher as another user.
 umask 022
@@ -25,12 +32,13 @@ scratch=$(cd "$(mktemp -d "${TMPDIR:-/tmp}/acutrix-packaging.XXXXXX")" && pwd -P
 trap 'rm -rf "$scratch"' EXIT
 trap 'exit 1' HUP INT TERM
 
-# The tree under $1 holds exactly the listed files, and they hang together.
+# check_tree PREFIX LIST: the tree under PREFIX holds exactly the files in LIST, and they
+# hang together.
 check_tree() {
     share=$1/share
     (cd "$1" && find . ! -type d | sed 's|^\./||' | LC_ALL=C sort) >"$scratch/found.txt"
-    LC_ALL=C sort "$list" | diff -u - "$scratch/found.txt" >&2 \
-        || fail "the installed files differ from $list (- expected, + found)"
+    LC_ALL=C sort "$2" | diff -u - "$scratch/found.txt" >&2 \
+        || fail "the installed files differ from $2 (- expected, + found)"
     for size in 16 32 48 64 128 256; do
         icon=$share/icons/hicolor/${size}x$size/apps/io.github.acutrix.Acutrix.png
         file -b "$icon" | grep -q "PNG image data, $size x $size," || fail "$icon is not that size"
@@ -47,12 +55,12 @@ check_tree() {
     done
 }
 
-# The launcher of the installed tree under $1, with the game swapped for a stub that
-# writes down where it was started, xdg-open for one that writes down its argument, and
-# mkdir for one that writes down its arguments and makes nothing outside the scratch
-# folder.
+# check_launcher PREFIX BIN: the launcher of the installed tree under PREFIX, with its
+# programs in PREFIX/BIN, the game swapped for a stub that writes down where it was
+# started, xdg-open for one that writes down its argument, and mkdir for one that writes
+# down its arguments and makes nothing outside the scratch folder.
 check_launcher() {
-    bin=$1/bin
+    bin=$1/$2
     sample=$1/share/acutrix
     log=$scratch/log
     record=$log/record.txt
@@ -256,35 +264,53 @@ check_scripts() {
         return 0
     fi
     cd "$(dirname "$0")/../.."
-    find . \( -name .git -o -type d -name 'build*' \) -prune -o -type f \( -name '*.sh' \
-        -o -path ./.ci/run -o -path ./packaging/acutrix-launcher.in \) -print0 >"$scratch/scripts"
+    find . \( -name .git -o -type d \( -name 'build*' -o -name 'obj-*' \) \) -prune -o -type f \
+        \( -name '*.sh' -o -path ./.ci/run -o -path ./packaging/acutrix-launcher.in \
+        -o -path './debian/tests/*' ! -name control \) -print0 >"$scratch/scripts"
     grep -qzx ./packaging/acutrix-launcher.in "$scratch/scripts" || fail "no scripts in $PWD"
     xargs -0 shellcheck <"$scratch/scripts" >&2 || fail "shellcheck finds faults in the scripts"
 }
 
 case $mode in
     install)
-        "$tool" --install "$build" --prefix "$scratch/prefix" >"$scratch/install.log" \
+        cmake=$2 build=$3 list=$4 bindir=$5
+        "$cmake" --install "$build" --prefix "$scratch/prefix" >"$scratch/install.log" \
             || fail "cmake --install failed: $(cat "$scratch/install.log")"
-        check_tree "$scratch/prefix"
-        check_launcher "$scratch/prefix"
+        sed "s|^bin/|$bindir/|" "$list" >"$scratch/installed-files.txt"
+        check_tree "$scratch/prefix" "$scratch/installed-files.txt"
+        check_launcher "$scratch/prefix" "$bindir"
         check_scripts
         ;;
+    source)
+        source=$2
+        if ! git -C "$source" rev-parse --git-dir >/dev/null 2>&1; then
+            echo "$source is not a git checkout: the source package is not built"
+            exit 77
+        fi
+        tree=$(sh "$source/packaging/source-package.sh" --worktree "$scratch/source" | tail -n 1)
+        (cd "$tree" && dpkg-source -b .) >"$scratch/dpkg-source.log" 2>&1 \
+            || fail "dpkg-source failed: $(cat "$scratch/dpkg-source.log")"
+        if command -v lintian >/dev/null; then
+            lintian "$scratch"/source/*.dsc >"$scratch/lintian.txt" 2>&1 || [ $? -eq 1 ] \
+                || fail "lintian failed: $(cat "$scratch/lintian.txt")"
+            ! grep -E '^[EW]:' "$scratch/lintian.txt" || fail "lintian reports errors or warnings"
+        fi
+        ;;
     deb)
-        "$tool" --config "$build/CPackConfig.cmake" -G DEB -B "$scratch/out" \
-            >"$scratch/cpack.log" 2>&1 || fail "cpack failed: $(cat "$scratch/cpack.log")"
-        deb=$(echo "$scratch"/out/*.deb)
+        deb=$2 list=$3
         depends=$(dpkg-deb -f "$deb" Depends)
         for package in libqt6widgets6 qt6-qpa-plugins fonts-dejavu-core fonts-comfortaa; do
             echo "$depends" | tr ',' '\n' | grep -q "^ *$package\\b" || fail "no $package: $depends"
         done
         dpkg -x "$deb" "$scratch/root"
         [ "$(ls -A "$scratch/root")" = usr ] || fail "the package puts files outside /usr"
-        check_tree "$scratch/root/usr"
-        if command -v lintian >/dev/null; then
-            lintian "$deb" >"$scratch/lintian.txt" 2>&1 || [ $? -eq 1 ] || fail "lintian failed"
-            ! grep -E '^[EW]:' "$scratch/lintian.txt" || fail "lintian reports errors or warnings"
-        fi
+        packaged=$scratch/packaged-files.txt
+        sed 's|^bin/|games/|' "$list" >"$packaged"
+        printf 'share/doc/acutrix/%s\n' changelog.Debian.gz copyright >>"$packaged"
+        # From debian/acutrix.lintian-overrides.
+        echo share/lintian/overrides/acutrix >>"$packaged"
+        check_tree "$scratch/root/usr" "$packaged"
+        check_launcher "$scratch/root/usr" games
         ;;
 esac
 echo "$mode: ok"
