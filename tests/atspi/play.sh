@@ -13,6 +13,11 @@ python=/usr/bin/python3
     exit 77
 }
 
+[ -x "$1" ] || {
+    echo "FAIL: no program $1"
+    exit 1
+}
+
 folder=$(mktemp -d)
 game=""
 cleanup() {
