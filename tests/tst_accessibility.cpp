@@ -146,12 +146,15 @@ private slots:
         QCOMPARE(tile(window, presses.first())->state().selected, samePressed);
     }
 
-    // A miss describes every tile as a wrong answer until one is clicked.
+    // A miss describes every tile as a wrong answer, the one pressed last no longer as
+    // selected, until a tile is pressed again.
     void missDescribesTheTiles()
     {
         GameWindow window(Phrase);
         window.start();
+        act(tile(window, 7), QAccessibleActionInterface::pressAction());
         act(boardOf(window), u"submit"_s);
+        QVERIFY(!tile(window, 7)->state().selected);
         QCOMPARE(tile(window, 4)->text(QAccessible::Description), u"wrong answer"_s);
         act(tile(window, 4), QAccessibleActionInterface::pressAction());
         QCOMPARE(tile(window, 4)->text(QAccessible::Description), QString());
