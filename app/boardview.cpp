@@ -68,6 +68,7 @@ BoardView::BoardView(Game &game, const LabelFonts &fonts, QWidget *parent)
     , m_game(game)
     , m_fonts(fonts)
 {
+    BoardAccessible::install();
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     QFont font(QStringLiteral("MS Sans Serif"));
@@ -95,6 +96,12 @@ std::optional<BoardView::Look> BoardView::lookOf(int index) const
     return Look{labelRect(index), shown.caption, shown.points, shown.textColour};
 }
 
+QRect BoardView::lineRect(std::size_t line) const
+{
+    const int lineHeight = fontMetrics().height();
+    return QRect(0, int(line) * lineHeight, width(), lineHeight);
+}
+
 QRect BoardView::linesArea(std::size_t first, std::size_t count) const
 {
     // A line's glyphs may reach a little past its advance and its line height (an accent
@@ -105,6 +112,9 @@ QRect BoardView::linesArea(std::size_t first, std::size_t count) const
 
 void BoardView::showChanges()
 {
+    // Assistive technology is told what changed only while one is in use.
+    const bool announcing = QAccessible::isActive();
+    BoardChanges changes;
     QRegion changed;
     if (m_shownBackground != m_game.backgroundColour()) {
         changed = rect();
@@ -116,6 +126,8 @@ void BoardView::showChanges()
         const auto mismatch =
             std::mismatch(lines.begin(), lines.end(), m_shownLines.begin(), m_shownLines.end());
         const auto first = std::size_t(mismatch.first - lines.begin());
+        changes.firstChangedLine = first;
+        changes.lineCountBefore = m_shownLines.size();
         changed += linesArea(first, std::max(lines.size(), m_shownLines.size()) - first);
         m_shownLines = lines;
     }
@@ -126,6 +138,8 @@ void BoardView::showChanges()
         std::optional<Look> &before = m_shown[std::size_t(index)];
         if (look == before)
             continue;
+        if (announcing)
+            noteChange(changes, index, before, look);
         if (before)
             labels.push_back(before->rect);
         if (look)
@@ -145,6 +159,39 @@ void BoardView::showChanges()
 
     if (!changed.isEmpty())
         update(changed);
+    if (announcing)
+        announce(changes);
+}
+
+void BoardView::noteChange(BoardChanges &changes, int index, const std::optional<Look> &before,
+                           const std::optional<Look> &after)
+{
+    if (before.has_value() != after.has_value()) {
+        changes.shownOrHidden.push_back(index);
+        return;
+    }
+    if (before->caption != after->caption)
+        changes.renamed.push_back(index);
+    if (before->text != after->text)
+        changes.recoloured.push_back(index);
+}
+
+void BoardView::announce(const BoardChanges &changes)
+{
+    if (auto *board = dynamic_cast<BoardAccessible *>(QAccessible::queryAccessibleInterface(this)))
+        board->announce(changes);
+}
+
+void BoardView::clickTile(int tile)
+{
+    m_game.LetterClick(tile);
+    showChanges();
+}
+
+void BoardView::submit()
+{
+    m_game.Submit();
+    showChanges();
 }
 
 void BoardView::paintEvent(QPaintEvent *event)
@@ -270,10 +317,8 @@ void BoardView::mouseReleaseEvent(QMouseEvent *event)
     const int tile = *m_clickedTile;
     m_clickedTile.reset();
     // A click is a press and a release on the same tile.
-    if (target == tile && labelRect(tile).contains(event->position().toPoint())) {
-        m_game.LetterClick(tile);
-        showChanges();
-    }
+    if (target == tile && labelRect(tile).contains(event->position().toPoint()))
+        clickTile(tile);
 }
 
 void BoardView::mouseDoubleClickEvent(QMouseEvent *event)
@@ -283,10 +328,8 @@ void BoardView::mouseDoubleClickEvent(QMouseEvent *event)
     const std::optional<int> target = receiver(event->position().toPoint());
     m_grabbing = true;
     m_grabbedLabel = target;
-    if (!target && event->button() == Qt::LeftButton) {
-        m_game.Submit();
-        showChanges();
-    }
+    if (!target && event->button() == Qt::LeftButton)
+        submit();
 }
 
 void BoardView::mouseMoveEvent(QMouseEvent *event)

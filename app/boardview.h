@@ -4,6 +4,7 @@
 #ifndef BOARDVIEW_H
 #define BOARDVIEW_H
 
+#include "boardaccessible.h"
 #include "game.h"
 
 #include <QCache>
@@ -27,14 +28,21 @@ class BoardView : public QWidget
 public:
     BoardView(Game &game, const LabelFonts &fonts, QWidget *parent);
 
-    // Repaints what the game shows differently since it was last shown.
+    const Game &game() const { return m_game; }
+    // Repaints what the game shows differently since it was last shown, and tells
+    // assistive technology, when one is in use.
     void showChanges();
+    // A tile's click, and a double-click on the board itself.
+    void clickTile(int tile);
+    void submit();
 
     // The label on top at a point of the board: a tile index, Game::ReportLabelIndex, or
     // nothing where the board itself lies.
     std::optional<int> labelAt(QPoint point) const;
     // Where a shown label stands, in pixels of the board.
     QRect labelRect(int label) const;
+    // Where a printed line stands, counted from the top.
+    QRect lineRect(std::size_t line) const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -70,6 +78,9 @@ private:
 
     const Label &label(int index) const;
     std::optional<Look> lookOf(int index) const;
+    static void noteChange(BoardChanges &changes, int index, const std::optional<Look> &before,
+                           const std::optional<Look> &after);
+    void announce(const BoardChanges &changes);
     QRect linesArea(std::size_t first, std::size_t count) const;
     void drawLabel(QPainter &painter, int index);
     // A label's whole rectangle as it is painted: its background and its caption.

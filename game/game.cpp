@@ -15,11 +15,6 @@
 
 namespace {
 
-// Text colours, 0xBBGGRR.
-constexpr BgrColour PlainText = 0xFFFFFF;
-constexpr BgrColour SelectedText = 0xC0C000;
-constexpr BgrColour WrongAnswerText = 0x80FFFF;
-
 // The labels' widths with an empty caption, in twips.
 constexpr float EmptyTileWidth = 180;
 constexpr float EmptyReportWidth = 150;
@@ -142,6 +137,7 @@ void Game::ShowPhrase(std::u16string_view phrase)
 
 void Game::ClearBoard()
 {
+    ++m_boardClears;
     for (Label &tile : Letter) {
         setCaption(tile, LabelFace::Tile, {});
         tile.shown = false;

@@ -45,6 +45,10 @@ public:
 
     // The label indices of the front-to-back order: the tiles, then the report.
     static constexpr int ReportLabelIndex = TileCount;
+    // A tile's text colour (0xBBGGRR): idle, clicked last, part of a wrong answer.
+    static constexpr BgrColour PlainText = 0xFFFFFF;
+    static constexpr BgrColour SelectedText = 0xC0C000;
+    static constexpr BgrColour WrongAnswerText = 0x80FFFF;
 
     // timeOfDay: seconds since midnight, with the fraction.
     Game(const CaptionMeasure &measure, const WindowGeometry &window, PhraseFileReader phraseFile,
@@ -86,6 +90,9 @@ public:
     const std::vector<std::u16string> &panelLines() const { return m_lines; }
     BgrColour backgroundColour() const { return m_background; }
     bool startEnabled() const { return m_startEnabled; }
+    // How often the board has been cleared: every new phrase clears it first, so a tile
+    // shows the same character of the same phrase only while this stays the same.
+    std::uint64_t boardClearCount() const { return m_boardClears; }
 
 private:
     void setCaption(Label &label, LabelFace face, std::u16string caption);
@@ -118,6 +125,7 @@ private:
     std::vector<std::u16string> m_lines;
     BgrColour m_background = 0x400040;
     bool m_startEnabled = true;
+    std::uint64_t m_boardClears = 0;
 };
 
 #endif

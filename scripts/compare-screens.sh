@@ -29,7 +29,10 @@ scripts/install-deps.sh xvfb xdotool imagemagick faketime python3
 work=$(mktemp -d "${TMPDIR:-/tmp}/acutrix-compare.XXXXXX")
 xvfb_pid=""
 cleanup() {
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+    if [ -n "$xvfb_pid" ]; then
+        kill "$xvfb_pid" 2>/dev/null
+        wait "$xvfb_pid" 2>/dev/null || true
+    fi
     git worktree remove --force build-reference/source 2>/dev/null || true
 }
 trap cleanup EXIT
@@ -43,10 +46,10 @@ echo "Building this checkout in build-compare/ ..."
 cmake -S . -B build-compare -DBUILD_TESTING=OFF >/dev/null
 cmake --build build-compare -j"$(nproc)" >/dev/null
 
-# Screen 0 is wide; screen 1, 400 x 600 pixels at 1x, makes a window narrower than the
-# score report.
-Xvfb :87 -noreset -screen 0 1280x800x24 -screen 1 800x1200x24 -nolisten tcp \
-    >"$work/xvfb.log" 2>&1 &
+# Screen 0 is wide; screens 1 to 4, 400 x 600 pixels at 1x, 1.25x, 1.5x and 2x, make a
+# window narrower than the score report.
+Xvfb :87 -noreset -screen 0 1280x800x24 -screen 1 400x600x24 -screen 2 500x750x24 \
+    -screen 3 600x900x24 -screen 4 800x1200x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
 export DISPLAY=:87.0
 export XDG_RUNTIME_DIR="$work/runtime"
@@ -83,6 +86,9 @@ def shot(path):
 
 
 def xdo(*args):
+    # The pointer moves on the screen the game is on.
+    if args[0] == 'mousemove':
+        args = ('mousemove', '--screen', os.environ['DISPLAY'][-1], *args[1:])
     subprocess.run(['xdotool', *map(str, args)], check=True)
 
 
@@ -124,7 +130,7 @@ def play(program, scale, state, path):
     # The wall clock frozen, the monotonic clock left running for the event loop.
     env = dict(os.environ, QT_SCALE_FACTOR=scale, FAKETIME_DONT_FAKE_MONOTONIC='1')
     if state == 'narrow':
-        env['DISPLAY'] = ':87.1'
+        env['DISPLAY'] = ':87.' + {'1': '1', '1.25': '2', '1.5': '3', '2': '4'}[scale]
     os.environ['DISPLAY'] = env.get('DISPLAY', ':87.0')
     game = subprocess.Popen(['faketime', '-f', '2026-12-07 12:34:56', program], cwd=cwd,
                             env=env, stderr=subprocess.DEVNULL)

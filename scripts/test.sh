@@ -9,8 +9,10 @@ cd "$(dirname "$0")/.."
 # clang builds the phrase file fuzz target (libFuzzer); lintian, man-db and reuse check
 # the package, its manual pages and the licensing, and shellcheck the shell scripts;
 # hunspell-es is the Spanish dictionary that acutrix-check reads the phrase files with;
-# Emscripten checks that the game compiles for a browser.
-scripts/install-deps.sh clang lintian man-db reuse shellcheck hunspell-es emscripten
+# Emscripten checks that the game compiles for a browser; Xvfb, D-Bus, the AT-SPI bus and
+# pyatspi read the window as a screen reader does.
+scripts/install-deps.sh clang lintian man-db reuse shellcheck hunspell-es emscripten \
+    xvfb dbus at-spi2-core python3-pyatspi
 # libFuzzer comes with the runtime of the clang just installed, which is named after its
 # major version (clang 14 on Debian 12, clang 19 on Debian 13). Without it the fuzz
 # target is left out and its inputs are still replayed.
