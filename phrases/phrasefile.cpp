@@ -47,10 +47,11 @@ std::size_t firstHighByte(std::uint64_t highBits)
     return std::size_t(zeros / 8);
 }
 
-// One line of valid UTF-8. Most characters of a Spanish phrase are ASCII: runs of them
-// are copied eight bytes at a time, and only the others go through the decoder. A mark
-// that starts a line is a character of the phrase.
-std::u16string decodeUtf8(std::string_view line)
+// One line as UTF-8, or nothing when it is not valid UTF-8. Most characters of a
+// Spanish phrase are ASCII: runs of them are copied eight bytes at a time, and utfcpp
+// checks each sequence that starts with another byte before it is decoded. A mark that
+// starts a line is a character of the phrase.
+std::optional<std::u16string> decodeUtf8(std::string_view line)
 {
     // A line never has more UTF-16 code units than bytes.
     std::u16string text(line.size(), u'\0');
@@ -71,9 +72,13 @@ std::u16string decodeUtf8(std::string_view line)
         at += ascii;
         if (ascii > 0)
             continue;
-        auto sequence = line.begin() + std::ptrdiff_t(at);
-        const std::uint32_t codePoint = utf8::unchecked::next(sequence);
-        at = std::size_t(sequence - line.begin());
+        const auto lead = static_cast<unsigned char>(line[at]);
+        const std::string_view sequence = line.substr(at, lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2);
+        if (!utf8::is_valid(sequence.begin(), sequence.end()))
+            return std::nullopt;
+        auto next = sequence.begin();
+        const std::uint32_t codePoint = utf8::unchecked::next(next);
+        at += sequence.size();
         if (codePoint < 0x10000) {
             *out++ = char16_t(codePoint);
         } else {
@@ -85,36 +90,6 @@ std::u16string decodeUtf8(std::string_view line)
     return text;
 }
 
-// Whether the bytes are valid UTF-8 with at least one multi-byte sequence. Runs of ASCII
-// are passed over eight bytes at a time; utfcpp checks each sequence that starts with
-// another byte.
-bool isMultiByteUtf8(std::string_view bytes)
-{
-    bool multiByte = false;
-    std::size_t at = 0;
-    while (at < bytes.size()) {
-        if (at + 8 <= bytes.size()) {
-            std::uint64_t eight = 0;
-            std::memcpy(&eight, bytes.data() + at, 8);
-            const std::uint64_t highBits = eight & 0x8080808080808080;
-            at += highBits == 0 ? 8 : firstHighByte(highBits);
-            if (highBits == 0)
-                continue;
-        } else if (static_cast<unsigned char>(bytes[at]) < 0x80) {
-            ++at;
-            continue;
-        }
-        const auto lead = static_cast<unsigned char>(bytes[at]);
-        const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
-        const std::string_view sequence = bytes.substr(at, length);
-        if (!utf8::is_valid(sequence.begin(), sequence.end()))
-            return false;
-        multiByte = true;
-        at += sequence.size();
-    }
-    return multiByte;
-}
-
 // What the reader's one pass over a line finds out besides its end.
 struct LineFacts {
     // Whether Slim would change the line: a space at either end, or two in a row.
@@ -124,11 +99,12 @@ struct LineFacts {
     bool combiningAcute;
 };
 
-// Calls handleLine(line, facts) for each line, without its line end. A line ends at
-// CR LF, at LF or at CR; a line end at the very end adds no line. Line ends and spaces
-// are bytes of their own in every encoding read, never part of a character.
+// Calls handleLine(line, facts) for each line, without its line end, until it returns
+// false; false then. A line ends at CR LF, at LF or at CR; a line end at the very end
+// adds no line. Line ends and spaces are bytes of their own in every encoding read,
+// never part of a character.
 template<typename Character, typename Function>
-void forEachLine(std::basic_string_view<Character> text, Function handleLine)
+bool forEachLine(std::basic_string_view<Character> text, Function handleLine)
 {
     const auto combiningAcute = Character(sizeof(Character) == 1 ? 0xCC : 0x0301);
     std::size_t lineStart = 0;
@@ -148,11 +124,13 @@ void forEachLine(std::basic_string_view<Character> text, Function handleLine)
         }
         const std::basic_string_view<Character> line = text.substr(lineStart, lineEnd - lineStart);
         const bool spaceAtAnEnd = !line.empty() && (line.front() == ' ' || line.back() == ' ');
-        handleLine(line, LineFacts{doubleSpace || spaceAtAnEnd, accent});
+        if (!handleLine(line, LineFacts{doubleSpace || spaceAtAnEnd, accent}))
+            return false;
         lineStart = lineEnd + 1;
         if (lineEnd + 1 < text.size() && text[lineEnd] == '\r' && text[lineEnd + 1] == '\n')
             ++lineStart;
     }
+    return true;
 }
 
 // UTF-16 with its byte-order mark, as Windows Notepad's "Unicode" and many export tools
@@ -180,9 +158,12 @@ std::optional<std::u16string> decodeUtf16(std::string_view bytes, bool bigEndian
 }
 
 // Calls handleLine(text, facts) for each line of the file with its decoded text; false
-// when the bytes are no text that can be read.
-template<typename Function>
-bool forEachDecodedLine(std::string_view bytes, Function handleLine)
+// when the bytes are no text that can be read. Bytes that are valid UTF-8 are read as
+// UTF-8 (their byte-order mark dropped): they are decoded as such until a sequence shows
+// they are not, and then, after startAgain(), from the start as Windows-1252. ASCII reads
+// the same either way.
+template<typename Function, typename Restart>
+bool forEachDecodedLine(std::string_view bytes, Function handleLine, Restart startAgain)
 {
     const std::string_view mark = bytes.substr(0, 4);
     // A UTF-32 mark starts like UTF-16's little-endian one; UTF-32 is not read.
@@ -193,20 +174,30 @@ bool forEachDecodedLine(std::string_view bytes, Function handleLine)
         const std::optional<std::u16string> text = decodeUtf16(bytes, !littleEndian);
         if (!text)
             return false;
-        forEachLine(std::u16string_view(*text), [&](std::u16string_view line, LineFacts facts) {
-            handleLine(std::u16string(line), facts);
-        });
-        return true;
+        return forEachLine(std::u16string_view(*text),
+                           [&](std::u16string_view line, LineFacts facts) {
+                               handleLine(std::u16string(line), facts);
+                               return true;
+                           });
     }
-    const bool utf8 = isMultiByteUtf8(bytes);
-    if (utf8 && bytes.substr(0, utf8ByteOrderMark.size()) == utf8ByteOrderMark)
-        bytes.remove_prefix(utf8ByteOrderMark.size());
-    forEachLine(bytes, [&](std::string_view line, LineFacts facts) {
-        // Windows-1252 has no combining accent; its byte CC is the letter Ì.
-        facts.combiningAcute &= utf8;
-        handleLine(utf8 ? decodeUtf8(line) : decodeWindows1252(line), facts);
+    std::string_view utf8 = bytes;
+    if (utf8.substr(0, utf8ByteOrderMark.size()) == utf8ByteOrderMark)
+        utf8.remove_prefix(utf8ByteOrderMark.size());
+    const bool allUtf8 = forEachLine(utf8, [&](std::string_view line, LineFacts facts) {
+        std::optional<std::u16string> text = decodeUtf8(line);
+        if (text)
+            handleLine(std::move(*text), facts);
+        return text.has_value();
     });
-    return true;
+    if (allUtf8)
+        return true;
+    startAgain();
+    return forEachLine(bytes, [&](std::string_view line, LineFacts facts) {
+        // Windows-1252 has no combining accent; its byte CC is the letter Ì.
+        facts.combiningAcute = false;
+        handleLine(decodeWindows1252(line), facts);
+        return true;
+    });
 }
 
 } // namespace
@@ -222,8 +213,8 @@ std::u16string decodeWindows1252(std::string_view bytes)
 std::optional<std::vector<std::u16string>> decodedLines(std::string_view bytes)
 {
     std::vector<std::u16string> lines;
-    if (!forEachDecodedLine(
-            bytes, [&](std::u16string text, LineFacts) { lines.push_back(std::move(text)); }))
+    const auto keep = [&](std::u16string text, LineFacts) { lines.push_back(std::move(text)); };
+    if (!forEachDecodedLine(bytes, keep, [&] { lines.clear(); }))
         return std::nullopt;
     return lines;
 }
@@ -254,7 +245,7 @@ std::optional<std::vector<std::u16string>> parsePhrases(std::string_view bytes)
     const auto returns = std::size_t(std::count(bytes.begin(), bytes.end(), '\r'));
     std::vector<std::u16string> phrases;
     phrases.reserve(std::max(lineFeeds, returns) + 1);
-    const bool read = forEachDecodedLine(bytes, [&](std::u16string text, LineFacts facts) {
+    const auto keep = [&](std::u16string text, LineFacts facts) {
         // Accents typed as two code points are joined before anything counts the phrase.
         if (facts.combiningAcute)
             text = joinAccents(text);
@@ -263,7 +254,8 @@ std::optional<std::vector<std::u16string>> parsePhrases(std::string_view bytes)
             text = Slim(text);
         if (!text.empty())
             phrases.push_back(std::move(text));
-    });
+    };
+    const bool read = forEachDecodedLine(bytes, keep, [&] { phrases.clear(); });
     if (!read)
         return std::nullopt;
     return phrases;
