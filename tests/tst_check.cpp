@@ -42,7 +42,8 @@ struct Run
     QString err;
 };
 
-static Run runChecker(const QStringList &arguments, const QString &language = u"C"_s)
+// English by default, in a UTF-8 locale: Qt 6.8 warns on standard error in any other.
+static Run runChecker(const QStringList &arguments, const QString &language = u"C.UTF-8"_s)
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
