@@ -24,6 +24,15 @@ static QString kindName(FindingKind kind)
 }
 
 // Each finding as "line:column kind".
+// Whether nuspell reads Debian's Spanish dictionary here. Debian 13's hunspell-es uses
+// affix flags above U+FFFF, which its nuspell cannot read: the checker then says so on
+// standard error and checks everything but the spelling.
+static bool spellingChecked()
+{
+    static const bool loads = SpellDictionary().load(SpellDictionary::defaultAffixFile());
+    return loads;
+}
+
 static QStringList found(const QStringList &lines, SpellDictionary *dictionary = nullptr)
 {
     std::vector<std::u16string> wide;
@@ -35,8 +44,7 @@ static QStringList found(const QStringList &lines, SpellDictionary *dictionary =
     return result;
 }
 
-struct Run
-{
+struct Run {
     int status = -1;
     QString out;
     QString err;
@@ -81,33 +89,32 @@ private slots:
         QTest::addColumn<QStringList>("lines");
         QTest::addColumn<QStringList>("findings");
         const QString longLine = u"Él"_s + u" a"_s.repeated(191);
-        QTest::newRow("llana in n, accented") << QStringList{u"El crímen."_s}
-                                              << QStringList{u"1:4 forbidden"_s};
-        QTest::newRow("monosyllable, accented") << QStringList{u""_s, u"Lo vió Raúl."_s}
-                                                << QStringList{u"2:4 forbidden"_s};
-        QTest::newRow("aguda in l, accented") << QStringList{u"Un papél, ¿sí?"_s}
-                                              << QStringList{u"1:4 forbidden"_s};
+        QTest::newRow("llana in n, accented")
+            << QStringList{u"El crímen."_s} << QStringList{u"1:4 forbidden"_s};
+        QTest::newRow("monosyllable, accented")
+            << QStringList{u""_s, u"Lo vió Raúl."_s} << QStringList{u"2:4 forbidden"_s};
+        QTest::newRow("aguda in l, accented")
+            << QStringList{u"Un papél, ¿sí?"_s} << QStringList{u"1:4 forbidden"_s};
         QTest::newRow("hiatus, diacritics, rules")
             << QStringList{u"Él oyó a Raúl reír: «¿Qué?»"_s} << QStringList{};
-        QTest::newRow("two accents") << QStringList{u"Un cáfé."_s}
-                                     << QStringList{u"1:4 two accents"_s};
+        QTest::newRow("two accents")
+            << QStringList{u"Un cáfé."_s} << QStringList{u"1:4 two accents"_s};
         QTest::newRow("decomposed, joined") << QStringList{u"Un cafe\u0301 y un te\u0301."_s}
                                             << QStringList{u"1:7 joined"_s, u"1:16 joined"_s};
-        QTest::newRow("decomposed on n") << QStringList{u"Sí, n\u0301."_s}
-                                         << QStringList{u"1:5 untoggleable"_s};
+        QTest::newRow("decomposed on n")
+            << QStringList{u"Sí, n\u0301."_s} << QStringList{u"1:5 untoggleable"_s};
         QTest::newRow("grave") << QStringList{u"Está à la mode."_s}
                                << QStringList{u"1:6 untoggleable"_s};
-        QTest::newRow("circumflex") << QStringList{u"Sí, ê."_s}
-                                    << QStringList{u"1:5 untoggleable"_s};
+        QTest::newRow("circumflex")
+            << QStringList{u"Sí, ê."_s} << QStringList{u"1:5 untoggleable"_s};
         QTest::newRow("mojibake") << QStringList{u"Una canciÃ³n."_s}
                                   << QStringList{u"1:1 nothing to restore"_s, u"1:10 mojibake"_s};
-        QTest::newRow("repeated, folded") << QStringList{u"Él está."_s, u"  Él   está. "_s}
-                                          << QStringList{u"2:1 repeated"_s};
+        QTest::newRow("repeated, folded")
+            << QStringList{u"Él está."_s, u"  Él   está. "_s} << QStringList{u"2:1 repeated"_s};
         QTest::newRow("nothing to restore") << QStringList{u"Hola."_s, u" "_s, u"Adiós."_s}
                                             << QStringList{u"1:1 nothing to restore"_s};
         QTest::newRow("too long") << QStringList{longLine} << QStringList{u"1:1 too long"_s};
-        QTest::newRow("as long as the board") << QStringList{longLine.chopped(2)}
-                                              << QStringList{};
+        QTest::newRow("as long as the board") << QStringList{longLine.chopped(2)} << QStringList{};
         QTest::newRow("column after a surrogate pair")
             << QStringList{u"\U0001F600 vió"_s} << QStringList{u"1:3 forbidden"_s};
     }
@@ -123,7 +130,7 @@ private slots:
     {
         SpellDictionary dictionary;
         if (!dictionary.load(SpellDictionary::defaultAffixFile()))
-            QSKIP("Debian's Spanish dictionary (hunspell-es) is not installed");
+            QSKIP("Debian's Spanish dictionary (hunspell-es) is missing or unreadable to nuspell");
         dictionary.allow(u"Íñigo");
         QCOMPARE(found({u"Íñigo canta una canción."_s}, &dictionary), QStringList());
         QCOMPARE(found({u"Íñigo canta una cancion."_s}, &dictionary),
@@ -147,13 +154,19 @@ private slots:
         QTest::newRow("named pipe") << QByteArray() << u"pipe"_s << 2 << QString();
         QTest::newRow("over 64 MiB") << QByteArray() << u"huge"_s << 2 << QString();
         QTest::newRow("NUL bytes") << QByteArray(100, '\0') << u"file"_s << 2 << QString();
-        QTest::newRow("binary") << QByteArray("\x7F" "ELF\x02\x01\x01\x00", 8) << u"file"_s << 2
-                                << QString();
-        QTest::newRow("Windows-1252") << QByteArray("S\xED.\r\nEl cr\xEDmen.\r\n") << u"file"_s
-                                      << 1 << u":2:4: error: "_s;
-        QTest::newRow("UTF-16 with its mark") << QByteArray("\xFF\xFE" "V\0i\0\xF3\0.\0", 10)
+        QTest::newRow("binary") << QByteArray("\x7F"
+                                              "ELF\x02\x01\x01\x00",
+                                              8)
+                                << u"file"_s << 2 << QString();
+        QTest::newRow("Windows-1252")
+            << QByteArray("S\xED.\r\nEl cr\xEDmen.\r\n") << u"file"_s << 1 << u":2:4: error: "_s;
+        QTest::newRow("UTF-16 with its mark") << QByteArray("\xFF\xFE"
+                                                            "V\0i\0\xF3\0.\0",
+                                                            10)
                                               << u"file"_s << 1 << u":1:1: error: "_s;
-        QTest::newRow("UTF-16, odd byte count") << QByteArray("\xFF\xFE" "V\0i\0\xF3", 7)
+        QTest::newRow("UTF-16, odd byte count") << QByteArray("\xFF\xFE"
+                                                              "V\0i\0\xF3",
+                                                              7)
                                                 << u"file"_s << 2 << u": "_s;
         QTest::newRow("UTF-8, decomposed accent, joined")
             << QByteArray("Un cafe\xCC\x81.\n") << u"file"_s << 0 << u":1:7: note: "_s;
@@ -176,7 +189,7 @@ private slots:
             QVERIFY(QFile(writeFile(dir, {})).resize((64 << 20) + 1));
         const Run run = runChecker({path});
         QCOMPARE(run.status, status);
-        QCOMPARE(run.err.isEmpty(), status != 2);
+        QCOMPARE(run.err.isEmpty(), status != 2 && spellingChecked());
         // Either way, the lines start with the file's path.
         const QString &lines = status == 2 ? run.err : run.out;
         QVERIFY2(lines.startsWith(path + output), qPrintable(lines));
@@ -234,7 +247,7 @@ private slots:
             {u"--allow-words"_s, source + u"tests/spelling-allowlist.txt"_s, source + path});
         QCOMPARE(run.status, 0);
         QVERIFY2(!run.out.contains(u": warning: "_s), qPrintable(run.out));
-        QVERIFY2(run.err.isEmpty(), qPrintable(run.err));
+        QCOMPARE(run.err.isEmpty(), spellingChecked());
     }
 };
 
