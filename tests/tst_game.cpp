@@ -499,11 +499,28 @@ private slots:
         QCOMPARE(uint(fixture.game.reportLabel().textColour), 0x00FF00u);
     }
 
+    // Coloured by the score before it is rounded: 25 hits in 42 shots, 59.52 %, are red.
+    void reportIsColouredByTheScore_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<Steps>("steps");
+        QTest::addColumn<uint>("colour");
+        QTest::newRow("0 %") << "mam\xE1\r\n"_ba << Started + u", Submit"_s << 0x0000FFu;
+        // The queue: "á", then the 24 "a"; 17 misses on "á", then 25 hits.
+        const QString misses = u", Submit"_s.repeated(17);
+        const QString hits = u", click 1, Submit"_s + u", Submit"_s.repeated(24);
+        QTest::newRow("59.52 %") << "a\r\n"_ba.repeated(24) + "\xE1\r\n"_ba
+                                 << Started + misses + hits << 0x0000FFu;
+        QTest::newRow("100 %") << "uno\r\n"_ba << Started + u", Submit"_s << 0x00FF00u;
+    }
     void reportIsColouredByTheScore()
     {
-        GameFixture fixture("mam\xE1\r\n");
-        fixture.play(Started + u", Submit"_s);
-        QCOMPARE(uint(fixture.game.reportLabel().textColour), 0x0000FFu);
+        QFETCH(QByteArray, file);
+        QFETCH(Steps, steps);
+        QFETCH(uint, colour);
+        GameFixture fixture(phraseFile(file));
+        fixture.play(steps);
+        QCOMPARE(uint(fixture.game.reportLabel().textColour), colour);
     }
 };
 
