@@ -105,21 +105,9 @@ private slots:
             << "a\n\xEF\xBB\xBF\x62 "_ba << QStringList{u"a"_s, u"\uFEFFb"_s};
         QTest::newRow("invalid UTF-8")
             << "\xC3\xA1 \xE9"_ba << QStringList{u"\u00C3\u00A1 \u00E9"_s};
-    }
-    void phrases()
-    {
-        QFETCH(QByteArray, bytes);
-        QFETCH(QStringList, phrases);
-        QCOMPARE(phrasesOf(bytes), phrases);
-    }
-
-    // UTF-16 after its mark, line ends and spaces as in the other encodings; a vowel and a
-    // combining acute accent joined into the accented vowel, in every encoding that can
-    // hold the accent, and nothing else joined.
-    void utf16AndJoinedAccents_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QStringList>("phrases");
+        // UTF-16 after its mark, line ends and spaces as in the other encodings; a vowel and a
+        // combining acute accent joined into the accented vowel, in every encoding that can
+        // hold the accent, and nothing else joined.
         const QString three = u"Él está aquí.\r\nLa canción.\r\nTú sabrás."_s;
         const QStringList read = {u"Él está aquí."_s, u"La canción."_s, u"Tú sabrás."_s};
         QTest::newRow("UTF-16LE, CR LF") << utf16(three, false) << read;
@@ -148,7 +136,7 @@ private slots:
             << QString(383, u'a').replace(u"a"_s, u"a\u0301"_s).toUtf8()
             << QStringList{QString(383, u'á')};
     }
-    void utf16AndJoinedAccents()
+    void phrases()
     {
         QFETCH(QByteArray, bytes);
         QFETCH(QStringList, phrases);
