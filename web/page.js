@@ -19,6 +19,7 @@ const DoubleTapMilliseconds = 500;
 const DoubleTapPixels = 30;
 
 const board = document.getElementById('board');
+const sheet = document.getElementById('sheet');
 const panel = document.getElementById('panel');
 const report = document.getElementById('report');
 const menu = {
@@ -185,7 +186,7 @@ class Board {
       tile.dataset.index = i;
       this.labels.push(tile);
     }
-    board.append(...this.labels);
+    sheet.append(...this.labels);
     report.className = 'label';
     this.labels.push(report);
     this.reset();
@@ -330,7 +331,7 @@ board.addEventListener('mousemove', (event) => {
 
 // Only a double-click on the board itself, where no tile and not the report lies.
 function onBackground(target) {
-  return target === board || panel.contains(target);
+  return target === board || target === sheet || panel.contains(target);
 }
 
 let lastPointer = 'mouse';

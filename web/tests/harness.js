@@ -36,6 +36,9 @@ const types = {
   '.txt': 'text/plain',
 };
 
+// The servers of the test that runs, closed when it ends.
+const servers = [];
+
 // Serves the site's folder. overrides maps a path ("/Tilde.txt") to the bytes to serve
 // instead, or to null for a file that is not there.
 function serve(overrides = {}) {
@@ -63,6 +66,7 @@ function serve(overrides = {}) {
     });
     response.end(body);
   });
+  servers.push(server);
   return new Promise((resolve) => {
     server.listen(0, '127.0.0.1', () => {
       resolve({ server, origin: `http://127.0.0.1:${server.address().port}` });
@@ -169,13 +173,17 @@ async function run(tests) {
         console.log(`FAIL ${name}\n${error.stack || error}`);
       } finally {
         await page.close();
+        for (const server of servers.splice(0)) {
+          server.closeAllConnections();
+          server.close();
+        }
       }
     }
   } finally {
     await browser.close();
     fs.rmSync(browser.profile, { recursive: true, force: true });
   }
-  process.exitCode = failures > 0 ? 1 : 0;
+  process.exit(failures > 0 ? 1 : 0);
 }
 
 // The native model's trace of a script (see native/modeltrace.cpp).

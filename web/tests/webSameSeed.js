@@ -42,32 +42,24 @@ const cases = [
 
 const tests = {
   async 'four phrases are played to the prompt after the last one'(page) {
-    const { server, origin } = await h.serve();
-    try {
-      await h.openGame(page, `${origin}/`);
-      const input = { bytes: short, seconds: 3600, frame: wide, script, sizes: [] };
-      const { sizes } = await h.wasmTrace(page, input);
-      const native = h.nativeTrace({ ...input, sizes });
-      h.assert.match(native, /^line \[ Press START to being test ! \]$/m);
-    } finally {
-      server.close();
-    }
+    const { origin } = await h.serve();
+    await h.openGame(page, `${origin}/`);
+    const input = { bytes: short, seconds: 3600, frame: wide, script, sizes: [] };
+    const { sizes } = await h.wasmTrace(page, input);
+    const native = h.nativeTrace({ ...input, sizes });
+    h.assert.match(native, /^line \[ Press START to being test ! \]$/m);
   },
 };
 for (const c of cases) {
   tests[c.name] = async (page) => {
-    const { server, origin } = await h.serve();
-    try {
-      await h.openGame(page, `${origin}/`);
-      const input = { ...c, seconds: Math.fround(c.seconds), script };
-      const wasm = await h.wasmTrace(page, input);
-      const native = h.nativeTrace({ ...input, sizes: wasm.sizes });
-      if (c.bytes !== null)
-        h.assert.match(native, /^hits [1-9]/m, 'the script scores a hit');
-      h.assert.equal(h.firstDifference(native, wasm.trace), null);
-    } finally {
-      server.close();
-    }
+    const { origin } = await h.serve();
+    await h.openGame(page, `${origin}/`);
+    const input = { ...c, seconds: Math.fround(c.seconds), script };
+    const wasm = await h.wasmTrace(page, input);
+    const native = h.nativeTrace({ ...input, sizes: wasm.sizes });
+    if (c.bytes !== null)
+      h.assert.match(native, /^hits [1-9]/m, 'the script scores a hit');
+    h.assert.equal(h.firstDifference(native, wasm.trace), null);
   };
 }
 
