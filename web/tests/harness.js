@@ -40,7 +40,8 @@ const types = {
 const servers = [];
 
 // Serves the site's folder. overrides maps a path ("/Tilde.txt") to the bytes to serve
-// instead, or to null for a file that is not there.
+// instead, to null for a file that is not there, or to a function that answers the
+// request itself.
 function serve(overrides = {}) {
   const server = http.createServer((request, response) => {
     const url = new URL(request.url, 'http://127.0.0.1');
@@ -54,6 +55,10 @@ function serve(overrides = {}) {
       const file = path.join(site, path.normalize(name));
       body = file.startsWith(site) && fs.existsSync(file) && fs.statSync(file).isFile()
         ? fs.readFileSync(file) : null;
+    }
+    if (typeof body === 'function') {
+      body(request, response);
+      return;
     }
     if (body === null) {
       response.writeHead(404, { 'Content-Type': 'text/plain' });
@@ -93,8 +98,8 @@ async function launch() {
   return browser;
 }
 
-// A page whose console errors, uncaught exceptions and failed requests are gathered in
-// page.errors, and whose requests in page.requests.
+// A page whose console errors and uncaught exceptions are gathered in page.errors, and
+// whose requests in page.requests.
 async function newPage(browser, viewport = { width: 1000, height: 700 }) {
   const page = await browser.newPage();
   page.errors = [];
@@ -104,9 +109,6 @@ async function newPage(browser, viewport = { width: 1000, height: 700 }) {
       page.errors.push(`console: ${message.text()} (${message.location().url || ''})`);
   });
   page.on('pageerror', (error) => page.errors.push(`exception: ${error.message}`));
-  page.on('requestfailed', (request) => {
-    page.errors.push(`request failed: ${request.url()} ${request.failure()?.errorText}`);
-  });
   page.on('request', (request) => page.requests.push(request.url()));
   await page.setViewport(viewport);
   return page;
