@@ -4,8 +4,6 @@
 // The page around the game: it draws the game's state and hands each of the page's events
 // to the game operation that the desktop window runs for it. Every rule is the game's.
 
-import createModel from './model.js';
-
 const TwipsPerPixel = 15;
 const PhraseFileNames = ['Tilde.txt', 'tilde.txt', 'Tilde.TXT'];
 const TileFace = 'Comfortaa';
@@ -104,13 +102,14 @@ async function loadFaces() {
   await Promise.all(loads);
 }
 
+// The model, compiled from the bytes of its WebAssembly, whatever type the server gives
+// that file.
 async function loadModel() {
+  const [{ default: createModel }, wasm] = await Promise.all([import('./model.js'),
+    fetch(new URL('model.wasm', import.meta.url)).then((response) => response.arrayBuffer())]);
   return createModel({
-    // Compiled from the bytes, whatever type the server gives the file.
     instantiateWasm(imports, receive) {
-      fetch(new URL('model.wasm', import.meta.url))
-        .then((response) => response.arrayBuffer())
-        .then((bytes) => WebAssembly.instantiate(bytes, imports))
+      WebAssembly.instantiate(wasm, imports)
         .then((result) => receive(result.instance, result.module));
       return {};
     },
@@ -146,15 +145,15 @@ async function cappedBytes(response, limit) {
   return bytes;
 }
 
-// The phrase file from the page's own folder, or a set's, as bytes: under its own name,
-// then as the desktop game finds it in any case. Fetched afresh every time, so that a
-// teacher's edit shows at the next load. Null when there is none.
-async function fetchPhraseFile(folder, limit) {
+// The response that holds the phrase file of the page's own folder, or of a set's: under
+// its own name, then as the desktop game finds it in any case. Fetched afresh every time,
+// so that a teacher's edit shows at the next load. Null when there is none.
+async function fetchPhraseFile(folder) {
   for (const name of PhraseFileNames) {
     try {
       const response = await fetch(folder + name, { cache: 'no-cache' });
       if (response.ok)
-        return await cappedBytes(response, limit);
+        return response;
     } catch {
       return null;
     }
@@ -205,10 +204,16 @@ class Board {
   }
 
   draw(game) {
-    const background = game.backgroundColour();
+    // A new colour goes to the board and to every label shown; a label shown later takes
+    // it when it is drawn.
+    const background = cssColour(game.backgroundColour());
     if (background !== this.background) {
-      board.style.setProperty('--window', cssColour(background));
+      board.style.backgroundColor = background;
       this.background = background;
+      for (const label of this.labels) {
+        if (!label.hidden)
+          label.style.backgroundColor = label.textContent ? background : '';
+      }
     }
     const lines = game.panelLines();
     if (lines.join('\n') !== this.lines.join('\n') || lines.length !== this.lines.length) {
@@ -243,22 +248,21 @@ class Board {
       element.setAttribute('aria-label', 'space');
     else
       element.removeAttribute('aria-label');
-    const style = element.style;
-    style.left = `${pixels(label.left)}px`;
-    style.top = `${pixels(label.top)}px`;
-    style.width = `${pixels(label.width)}px`;
-    style.height = `${pixels(label.height)}px`;
-    style.fontSize = `${label.points}pt`;
-    style.lineHeight = `${font.height - font.raised}px`;
-    style.paddingTop = `${font.raised}px`;
-    style.color = cssColour(label.textColour);
+    // One write of the whole style: the stacking order stays.
+    element.style.cssText = `z-index:${element.style.zIndex};`
+      + `left:${pixels(label.left)}px;top:${pixels(label.top)}px;`
+      + `width:${pixels(label.width)}px;height:${pixels(label.height)}px;`
+      + `font-size:${label.points}pt;color:${cssColour(label.textColour)};`
+      + `line-height:${font.height - font.raised}px;padding-top:${font.raised}px;`
+      + (label.caption ? `background-color:${this.background}` : '');
   }
 }
 
+// Everything the page needs, fetched at once.
+const folder = phraseFolder();
+const phraseFile = folder === null ? Promise.resolve(null) : fetchPhraseFile(folder);
 const [model] = await Promise.all([loadModel(), loadFaces()]);
 const limit = model.maxPhraseFileBytes;
-const folder = phraseFolder();
-const phraseFile = folder === null ? Promise.resolve(null) : fetchPhraseFile(folder, limit);
 const view = new Board(model);
 let game = null;
 // A phrase file being read into a fresh game; the menu waits for it.
@@ -384,5 +388,6 @@ window.addEventListener('drop', (event) => {
     openPhraseFile(event.dataTransfer.files[0]);
 });
 
-openGame(await phraseFile);
+const response = await phraseFile;
+openGame(response && await cappedBytes(response, limit));
 document.documentElement.dataset.ready = 'true';
