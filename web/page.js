@@ -16,6 +16,13 @@ const Faces = [
 const DoubleTapMilliseconds = 500;
 const DoubleTapPixels = 30;
 
+// Everything the page needs, fetched at once, while the document is still being read.
+const folder = phraseFolder();
+const phraseFile = folder === null ? Promise.resolve(null) : fetchPhraseFile(folder);
+const modelAndFaces = Promise.all([loadModel(), loadFaces()]);
+if (document.readyState === 'loading')
+  await new Promise((resolve) => document.addEventListener('DOMContentLoaded', resolve));
+
 const board = document.getElementById('board');
 const sheet = document.getElementById('sheet');
 const panel = document.getElementById('panel');
@@ -258,10 +265,7 @@ class Board {
   }
 }
 
-// Everything the page needs, fetched at once.
-const folder = phraseFolder();
-const phraseFile = folder === null ? Promise.resolve(null) : fetchPhraseFile(folder);
-const [model] = await Promise.all([loadModel(), loadFaces()]);
+const [model] = await modelAndFaces;
 const limit = model.maxPhraseFileBytes;
 const view = new Board(model);
 let game = null;
