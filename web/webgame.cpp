@@ -12,8 +12,8 @@ namespace {
 bool sameLook(const Label &a, const Label &b)
 {
     return a.caption == b.caption && a.shown == b.shown && a.points == b.points
-        && a.textColour == b.textColour && a.left == b.left && a.top == b.top
-        && a.width == b.width && a.height == b.height;
+        && a.textColour == b.textColour && a.left == b.left && a.top == b.top && a.width == b.width
+        && a.height == b.height;
 }
 
 } // namespace
@@ -23,8 +23,7 @@ WebGame::WebGame(val page)
     , m_game(
           *this, *this, [this] { return m_phraseBytes; },
           [this] { return m_page.call<float>("timeOfDay"); })
-{
-}
+{ }
 
 void WebGame::setPhraseFile(const val &bytes)
 {

@@ -38,8 +38,7 @@ public:
     emscripten::val panelLines() const;
 
 private:
-    TwipSize captionSize(std::u16string_view caption, LabelFace face,
-                         double points) const override;
+    TwipSize captionSize(std::u16string_view caption, LabelFace face, double points) const override;
     WindowFrame frame() const override;
 
     emscripten::val m_page;

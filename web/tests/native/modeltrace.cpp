@@ -44,8 +44,7 @@ std::u16string codeUnits(const std::string &hex)
 
 // The sizes the page measured; a caption it never measured is a fault of the test.
 struct RecordedMeasure : CaptionMeasure {
-    TwipSize captionSize(std::u16string_view caption, LabelFace face,
-                         double points) const override
+    TwipSize captionSize(std::u16string_view caption, LabelFace face, double points) const override
     {
         const auto found = sizes.find({int(face), points, std::u16string(caption)});
         if (found == sizes.end())
@@ -85,18 +84,16 @@ std::string escaped(std::u16string_view text)
 
 void printLabel(int index, const Label &label)
 {
-    std::cout << "label " << index << " [" << escaped(label.caption) << "] "
-              << number(label.points) << ' ' << label.textColour << ' ' << number(label.left)
-              << ' ' << number(label.top) << ' ' << number(label.width) << ' '
-              << number(label.height) << '\n';
+    std::cout << "label " << index << " [" << escaped(label.caption) << "] " << number(label.points)
+              << ' ' << label.textColour << ' ' << number(label.left) << ' ' << number(label.top)
+              << ' ' << number(label.width) << ' ' << number(label.height) << '\n';
 }
 
 void printState(const Game &game)
 {
     std::cout << "background " << game.backgroundColour() << '\n';
     std::cout << "start " << (game.startEnabled() ? 1 : 0) << '\n';
-    std::cout << "hits " << game.hitCount().value_or(0) << " misses " << game.missCount()
-              << '\n';
+    std::cout << "hits " << game.hitCount().value_or(0) << " misses " << game.missCount() << '\n';
     std::cout << "queue " << game.playListCount() << '\n';
     for (std::size_t i = 0; i < game.playListCount(); ++i)
         std::cout << "item [" << escaped(game.playListItem(i)) << "]\n";
@@ -179,7 +176,8 @@ int main(int argc, char *argv[])
         while (sizes >> face >> points >> size.width >> size.height >> caption)
             measure.sizes[{face, points, codeUnits(caption)}] = size;
 
-        Game game(measure, window, [&bytes] { return bytes; }, [seconds] { return seconds; });
+        Game game(
+            measure, window, [&bytes] { return bytes; }, [seconds] { return seconds; });
         std::ifstream script(argv[5]);
         std::string event;
         while (std::getline(script, event)) {
