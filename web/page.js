@@ -123,7 +123,8 @@ async function loadModel() {
   });
 }
 
-// The bytes of a response, or null when they are more than the game reads.
+// The bytes of a response, or null when they are more than the game reads or the
+// connection breaks off.
 async function cappedBytes(response, limit) {
   if (Number(response.headers.get('Content-Length')) > limit) {
     await response.body.cancel();
@@ -133,15 +134,20 @@ async function cappedBytes(response, limit) {
   const chunks = [];
   let size = 0;
   for (;;) {
-    const { done, value } = await reader.read();
-    if (done)
+    let chunk;
+    try {
+      chunk = await reader.read();
+    } catch {
+      return null;
+    }
+    if (chunk.done)
       break;
-    size += value.length;
+    size += chunk.value.length;
     if (size > limit) {
       await reader.cancel();
       return null;
     }
-    chunks.push(value);
+    chunks.push(chunk.value);
   }
   const bytes = new Uint8Array(size);
   let offset = 0;
@@ -290,7 +296,19 @@ function openGame(bytes) {
   });
 }
 
-// A menu item's click, once any phrase file being read is in.
+// A fresh game on a phrase file once its bytes are in (null: none could be read), after
+// any file read before it. Until then the page's events wait for it.
+function openWhenRead(bytes) {
+  const loaded = Promise.all([bytes, reading]).then(([read]) => {
+    openGame(read);
+    if (reading === loaded)
+      reading = null;
+  });
+  reading = loaded;
+  return loaded;
+}
+
+// An event's operation, once any phrase file being read is in.
 function choose(operation) {
   if (reading)
     reading.then(() => run(operation));
@@ -305,12 +323,8 @@ function submit() {
 // A phrase file the player chose or dropped: a fresh game, as if the page had just been
 // opened with it beside it.
 function openPhraseFile(file) {
-  const read = file.size > limit ? Promise.resolve(null)
-    : file.arrayBuffer().then((buffer) => new Uint8Array(buffer), () => null);
-  reading = read.then((bytes) => {
-    openGame(bytes);
-    reading = null;
-  });
+  openWhenRead(file.size > limit ? null
+    : file.arrayBuffer().then((buffer) => new Uint8Array(buffer), () => null));
 }
 
 menu.Start.addEventListener('click', () => choose(() => game.Start()));
@@ -392,6 +406,6 @@ window.addEventListener('drop', (event) => {
     openPhraseFile(event.dataTransfer.files[0]);
 });
 
-const response = await phraseFile;
-openGame(response && await cappedBytes(response, limit));
+// The window's first appearance: the phrase file beside the page.
+await openWhenRead(phraseFile.then((response) => response && cappedBytes(response, limit)));
 document.documentElement.dataset.ready = 'true';
