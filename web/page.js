@@ -210,6 +210,8 @@ class Board {
     this.labels.forEach((label, index) => {
       label.style.zIndex = index === this.model.reportLabelIndex ? 1 : index + 2;
     });
+    // The style each label was last given.
+    this.looks = this.labels.map(() => ({}));
     this.topZ = this.labels.length + 1;
     this.front = this.model.tileCount - 1;
     this.lines = [];
@@ -223,10 +225,12 @@ class Board {
     if (background !== this.background) {
       board.style.backgroundColor = background;
       this.background = background;
-      for (const label of this.labels) {
-        if (!label.hidden)
+      this.labels.forEach((label, index) => {
+        if (!label.hidden) {
           label.style.backgroundColor = label.textContent ? background : '';
-      }
+          this.looks[index].backgroundColor = label.style.backgroundColor;
+        }
+      });
     }
     const lines = game.panelLines();
     if (lines.join('\n') !== this.lines.join('\n') || lines.length !== this.lines.length) {
@@ -261,13 +265,25 @@ class Board {
       element.setAttribute('aria-label', 'space');
     else
       element.removeAttribute('aria-label');
-    // One write of the whole style: the stacking order stays.
-    element.style.cssText = `z-index:${element.style.zIndex};`
-      + `left:${pixels(label.left)}px;top:${pixels(label.top)}px;`
-      + `width:${pixels(label.width)}px;height:${pixels(label.height)}px;`
-      + `font-size:${label.points}pt;color:${cssColour(label.textColour)};`
-      + `line-height:${font.height - font.raised}px;padding-top:${font.raised}px;`
-      + (label.caption ? `background-color:${this.background}` : '');
+    const look = {
+      left: `${pixels(label.left)}px`,
+      top: `${pixels(label.top)}px`,
+      width: `${pixels(label.width)}px`,
+      height: `${pixels(label.height)}px`,
+      fontSize: `${label.points}pt`,
+      color: cssColour(label.textColour),
+      lineHeight: `${font.height - font.raised}px`,
+      paddingTop: `${font.raised}px`,
+      backgroundColor: label.caption ? this.background : '',
+    };
+    // Only what changed is written: each write is parsed, and restyles the label.
+    const drawn = this.looks[index];
+    for (const property in look) {
+      if (drawn[property] !== look[property]) {
+        element.style[property] = look[property];
+        drawn[property] = look[property];
+      }
+    }
   }
 }
 

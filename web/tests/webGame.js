@@ -122,6 +122,22 @@ const tests = {
     h.assert.equal(boxes.tiles[1].left, 15);
   },
 
+  async "a tile with a character is opaque in the window's colour, game after game"(page) {
+    // One phrase: each game lays the same tiles out again, on a colour drawn afresh.
+    await served(page, { '/Tilde.txt': Buffer.from('ab\r\n') });
+    const backgrounds = [];
+    for (let game = 0; game < 8; ++game) {
+      await page.click('#Start');
+      backgrounds.push(await page.evaluate(() => {
+        const colour = (element) => getComputedStyle(element).backgroundColor;
+        const tiles = [...document.querySelectorAll('.tile')].filter((tile) => !tile.hidden);
+        return [colour(tiles[1]) === colour(document.getElementById('board')),
+          colour(tiles[0])];
+      }));
+    }
+    h.assert.deepEqual(backgrounds, Array(8).fill([true, 'rgba(0, 0, 0, 0)']));
+  },
+
   async 'a hovered tile grows and comes to the front; the one before shrinks'(page) {
     await served(page);
     await page.click('#Start');
