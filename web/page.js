@@ -6,12 +6,9 @@
 
 const TwipsPerPixel = 15;
 const PhraseFileNames = ['Tilde.txt', 'tilde.txt', 'Tilde.TXT'];
+// The faces the page loads from its own folder, as it starts (index.html).
 const TileFace = 'Comfortaa';
 const TextFace = 'DejaVu Sans';
-const Faces = [
-  [TileFace, 'fonts/Comfortaa-Regular.ttf', 'normal'],
-  [TextFace, 'fonts/DejaVuSans-Bold.ttf', 'bold'],
-];
 // A second tap within this time and distance of the first is a double tap.
 const DoubleTapMilliseconds = 500;
 const DoubleTapPixels = 30;
@@ -100,13 +97,9 @@ const ports = {
   timeOfDay: secondsSinceMidnight,
 };
 
+// Once they are in, or have failed: the page then draws in the browser's own faces.
 async function loadFaces() {
-  const loads = Faces.map(([family, file, weight]) => {
-    const face = new FontFace(family, `url(${file})`, { weight });
-    document.fonts.add(face);
-    return face.load();
-  });
-  await Promise.all(loads);
+  await Promise.allSettled([...document.fonts].map((face) => face.loaded));
 }
 
 // The model, compiled from the bytes of its WebAssembly, whatever type the server gives
