@@ -15,12 +15,16 @@
 # a bare Qt window of the same build (acutrix_bench_barewindow), at 1920x1080 and at
 # 3840x2160 with QT_SCALE_FACTOR=2, and budgeted as a ratio to it; peak resident
 # memory comes from /usr/bin/time.
+#
+# The page (bench/web.js) is timed in one run of headless Chromium: its start against a
+# blank page with the same faces, Start, a click and a hover against a quarter of a
+# frame; and the size of its WebAssembly and JavaScript, compressed, against 100 KB.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root="$(pwd)"
 
 # hunspell-es: the dictionary acutrix-check reads in its figure.
-scripts/install-deps.sh xvfb time hunspell-es
+scripts/install-deps.sh --web xvfb time hunspell-es
 
 build="$root/build-bench"
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DACUTRIX_BENCHMARKS=ON -DBUILD_TESTING=OFF >/dev/null
@@ -129,6 +133,12 @@ echo "RESULT|peak resident memory with the sample file (Xvfb, 1920×1080)|$(cat 
 first_frames 3840x2160x24 2 \
     "process start to first painted frame (Xvfb, 3840×2160, QT_SCALE_FACTOR=2)"
 
+echo "The page, in headless Chromium:" >&2
+scripts/build-web.sh >/dev/null
+web="$(cd "${WEB_BUILD_DIR:-build-web}" && pwd)"
+NODE_PATH="$web/node_modules" ACUTRIX_SITE="$web/site" ACUTRIX_SOURCE_DIR="$root" \
+    node bench/web.js >>"$results"
+
 echo >&2
 awk -F'|' '
     function grouped(x,   s, out) {
@@ -140,7 +150,11 @@ awk -F'|' '
         }
         return s out
     }
-    function shown(x, unit) { return unit == "MiB" ? sprintf("%.1f MiB", x) : grouped(x) " µs" }
+    function shown(x, unit) {
+        if (unit == "MiB" || unit == "KB")
+            return sprintf("%.1f %s", x, unit)
+        return grouped(x) " µs"
+    }
     BEGIN {
         print "| figure | median | spread (quartiles) | floor (median) | ratio to floor | budget | within budget |"
         print "|---|---:|---:|---:|---:|---:|---|"
@@ -148,7 +162,8 @@ awk -F'|' '
     $1 == "RESULT" {
         within = ($3 + 0 <= $6 + 0)
         unit = $7
-        spread = (unit == "MiB") ? sprintf("%.1f–%.1f MiB", $4, $5) : grouped($4) "–" grouped($5) " µs"
+        spread = (unit == "MiB" || unit == "KB") ? sprintf("%.1f–%.1f %s", $4, $5, unit) \
+            : grouped($4) "–" grouped($5) " µs"
         printf "| %s | %s | %s | | | %s | %s |\n", $2, shown($3, unit), spread, shown($6, unit), within ? "yes" : "**no**"
     }
     $1 == "RATIO" {

@@ -9,9 +9,9 @@ cd "$(dirname "$0")/.."
 # clang builds the phrase file fuzz target (libFuzzer); lintian, man-db and reuse check
 # the package, its manual pages and the licensing, and shellcheck the shell scripts;
 # hunspell-es is the Spanish dictionary that acutrix-check reads the phrase files with;
-# Emscripten checks that the game compiles for a browser; Xvfb, D-Bus, the AT-SPI bus and
-# pyatspi read the window as a screen reader does.
-scripts/install-deps.sh clang lintian man-db reuse shellcheck hunspell-es emscripten \
+# --web adds Emscripten, Chromium and the browser tests' driver for the page; Xvfb,
+# D-Bus, the AT-SPI bus and pyatspi read the window as a screen reader does.
+scripts/install-deps.sh --web clang lintian man-db reuse shellcheck hunspell-es \
     xvfb dbus at-spi2-core python3-pyatspi
 # libFuzzer comes with the runtime of the clang just installed, which is named after its
 # major version (clang 14 on Debian 12, clang 19 on Debian 13). Without it the fuzz
@@ -22,6 +22,11 @@ if [ -n "$clang_major" ]; then
 fi
 scripts/build.sh
 ctest --test-dir "${BUILD_DIR:-build}" --output-on-failure -j"$(nproc)"
+
+# The page: the game compiled to WebAssembly, played in headless Chromium on 127.0.0.1
+# and compared with the native game.
+scripts/build-web.sh
+ctest --test-dir "${WEB_BUILD_DIR:-build-web}" --output-on-failure -L web
 
 # Any report of either sanitizer, a leak included, stops the test and fails the run.
 sanitized="${SANITIZE_BUILD_DIR:-build-asan}"

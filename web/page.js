@@ -1,0 +1,420 @@
+// SPDX-FileCopyrightText: 2026 The Acutrix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The page around the game: it draws the game's state and hands each of the page's events
+// to the game operation that the desktop window runs for it. Every rule is the game's.
+
+const TwipsPerPixel = 15;
+const PhraseFileNames = ['Tilde.txt', 'tilde.txt', 'Tilde.TXT'];
+// The faces the page loads from its own folder, as it starts (index.html).
+const TileFace = 'Comfortaa';
+const TextFace = 'DejaVu Sans';
+// A second tap within this time and distance of the first is a double tap.
+const DoubleTapMilliseconds = 500;
+const DoubleTapPixels = 30;
+
+// Everything the page needs, fetched at once, while the document is still being read.
+const folder = phraseFolder();
+const phraseFile = folder === null ? Promise.resolve(null) : fetchPhraseFile(folder);
+const modelAndFaces = Promise.all([loadModel(), loadFaces()]);
+if (document.readyState === 'loading')
+  await new Promise((resolve) => document.addEventListener('DOMContentLoaded', resolve));
+
+const board = document.getElementById('board');
+const sheet = document.getElementById('sheet');
+const panel = document.getElementById('panel');
+const report = document.getElementById('report');
+const menu = {
+  Start: document.getElementById('Start'),
+  Help: document.getElementById('Help'),
+  Credits: document.getElementById('Credits'),
+};
+const picker = document.getElementById('pick');
+
+// 0xBBGGRR as CSS.
+function cssColour(bgr) {
+  return `rgb(${bgr & 0xff}, ${(bgr >> 8) & 0xff}, ${(bgr >> 16) & 0xff})`;
+}
+
+function pixels(twips) {
+  return Math.round(twips / TwipsPerPixel);
+}
+
+function secondsSinceMidnight() {
+  const now = new Date();
+  const midnight = new Date(now.getFullYear(), now.getMonth(), now.getDate());
+  return (now - midnight) / 1000;
+}
+
+// The sizes of captions in the page's faces, in whole pixels as the window measures them:
+// the advance of the caption, and the height of one line of the face. Some faces
+// (Comfortaa among them) draw the accent of a capital above their own ascent; the label
+// then stands taller, so that Á É Í Ó Ú are shown whole.
+class CaptionMeasure {
+  constructor() {
+    this.context = document.createElement('canvas').getContext('2d');
+    this.faces = new Map();
+  }
+
+  font(face, points) {
+    const key = `${face} ${points}`;
+    let known = this.faces.get(key);
+    if (!known) {
+      this.context.font = face === 0 ? `${points}pt ${TileFace}` : `bold ${points}pt ${TextFace}`;
+      const capitals = this.context.measureText('ÁÉÍÓÚ');
+      const fontAscent = Math.round(capitals.fontBoundingBoxAscent);
+      const ascent = Math.max(fontAscent, Math.ceil(capitals.actualBoundingBoxAscent));
+      const descent = Math.round(capitals.fontBoundingBoxDescent);
+      known = {
+        css: this.context.font, ascent, raised: ascent - fontAscent, height: ascent + descent,
+      };
+      this.faces.set(key, known);
+    }
+    return known;
+  }
+
+  captionSize(caption, face, points) {
+    const font = this.font(face, points);
+    this.context.font = font.css;
+    const width = Math.round(this.context.measureText(caption).width);
+    return [width * TwipsPerPixel, font.height * TwipsPerPixel];
+  }
+}
+
+const measure = new CaptionMeasure();
+
+// What the game asks of its window. The viewport stands for the whole window, with its
+// top edge at the top of the screen: the browser's own outer size counts its toolbars.
+const ports = {
+  captionSize: (caption, face, points) => measure.captionSize(caption, face, points),
+  frame: () => ({
+    outerWidth: document.documentElement.clientWidth * TwipsPerPixel,
+    outerHeight: document.documentElement.clientHeight * TwipsPerPixel,
+    top: 0,
+    innerWidth: board.clientWidth * TwipsPerPixel,
+    innerHeight: board.clientHeight * TwipsPerPixel,
+  }),
+  timeOfDay: secondsSinceMidnight,
+};
+
+// Once they are in, or have failed: the page then draws in the browser's own faces.
+async function loadFaces() {
+  await Promise.allSettled([...document.fonts].map((face) => face.loaded));
+}
+
+// The model, compiled from the bytes of its WebAssembly, whatever type the server gives
+// that file.
+async function loadModel() {
+  const [{ default: createModel }, wasm] = await Promise.all([import('./model.js'),
+    fetch(new URL('model.wasm', import.meta.url)).then((response) => response.arrayBuffer())]);
+  return createModel({
+    instantiateWasm(imports, receive) {
+      WebAssembly.instantiate(wasm, imports)
+        .then((result) => receive(result.instance, result.module));
+      return {};
+    },
+  });
+}
+
+// The bytes of a response, or null when they are more than the game reads or the
+// connection breaks off.
+async function cappedBytes(response, limit) {
+  if (Number(response.headers.get('Content-Length')) > limit) {
+    await response.body.cancel();
+    return null;
+  }
+  const reader = response.body.getReader();
+  const chunks = [];
+  let size = 0;
+  for (;;) {
+    let chunk;
+    try {
+      chunk = await reader.read();
+    } catch {
+      return null;
+    }
+    if (chunk.done)
+      break;
+    size += chunk.value.length;
+    if (size > limit) {
+      await reader.cancel();
+      return null;
+    }
+    chunks.push(chunk.value);
+  }
+  const bytes = new Uint8Array(size);
+  let offset = 0;
+  for (const chunk of chunks) {
+    bytes.set(chunk, offset);
+    offset += chunk.length;
+  }
+  return bytes;
+}
+
+// The response that holds the phrase file of the page's own folder, or of a set's: under
+// its own name, then as the desktop game finds it in any case. Fetched afresh every time,
+// so that a teacher's edit shows at the next load. Null when there is none.
+async function fetchPhraseFile(folder) {
+  for (const name of PhraseFileNames) {
+    try {
+      const response = await fetch(folder + name, { cache: 'no-cache' });
+      if (response.ok)
+        return response;
+    } catch {
+      return null;
+    }
+  }
+  return null;
+}
+
+// The folder of the phrase file: the page's own, or that of the set named by ?set=NAME,
+// a name of small letters, digits and hyphens. Null for a name that names no set.
+function phraseFolder() {
+  const set = new URLSearchParams(location.search).get('set');
+  if (set === null)
+    return '';
+  return /^[a-z0-9-]+$/.test(set) ? `sets/${set}/` : null;
+}
+
+// The board: the game's labels as elements, the report first, then the 384 tiles, and
+// what they showed when they were last drawn.
+class Board {
+  constructor(model) {
+    this.model = model;
+    this.labels = [];
+    for (let i = 0; i < model.tileCount; ++i) {
+      const tile = document.createElement('button');
+      tile.type = 'button';
+      tile.className = 'label tile';
+      tile.lang = 'es';
+      tile.hidden = true;
+      tile.dataset.index = i;
+      this.labels.push(tile);
+    }
+    sheet.append(...this.labels);
+    report.className = 'label';
+    this.labels.push(report);
+    this.reset();
+  }
+
+  // As a new window shows a new game: the labels stacked in the order they were made,
+  // the report behind every tile.
+  reset() {
+    this.labels.forEach((label, index) => {
+      label.style.zIndex = index === this.model.reportLabelIndex ? 1 : index + 2;
+    });
+    // The style each label was last given.
+    this.looks = this.labels.map(() => ({}));
+    this.topZ = this.labels.length + 1;
+    this.front = this.model.tileCount - 1;
+    this.lines = [];
+    this.background = null;
+  }
+
+  draw(game) {
+    // A new colour goes to the board and to every label shown; a label shown later takes
+    // it when it is drawn.
+    const background = cssColour(game.backgroundColour());
+    if (background !== this.background) {
+      board.style.backgroundColor = background;
+      this.background = background;
+      this.labels.forEach((label, index) => {
+        if (!label.hidden) {
+          label.style.backgroundColor = label.textContent ? background : '';
+          this.looks[index].backgroundColor = label.style.backgroundColor;
+        }
+      });
+    }
+    const lines = game.panelLines();
+    if (lines.join('\n') !== this.lines.join('\n') || lines.length !== this.lines.length) {
+      panel.replaceChildren(...lines.map((line) => {
+        const element = document.createElement('div');
+        element.textContent = line;
+        return element;
+      }));
+      this.lines = lines;
+    }
+    for (const index of game.changedLabels())
+      this.drawLabel(game, index);
+    const front = game.frontLabel();
+    if (front !== this.front) {
+      this.labels[front].style.zIndex = ++this.topZ;
+      this.front = front;
+    }
+    menu.Start.disabled = !game.startEnabled();
+  }
+
+  drawLabel(game, index) {
+    const label = game.label(index);
+    const element = this.labels[index];
+    element.hidden = !label.shown;
+    if (!label.shown)
+      return;
+    const face = index === this.model.reportLabelIndex ? 1 : 0;
+    const font = measure.font(face, label.points);
+    if (element.textContent !== label.caption)
+      element.textContent = label.caption;
+    if (face === 0 && label.caption === ' ')
+      element.setAttribute('aria-label', 'space');
+    else
+      element.removeAttribute('aria-label');
+    const look = {
+      left: `${pixels(label.left)}px`,
+      top: `${pixels(label.top)}px`,
+      width: `${pixels(label.width)}px`,
+      height: `${pixels(label.height)}px`,
+      fontSize: `${label.points}pt`,
+      color: cssColour(label.textColour),
+      lineHeight: `${font.height - font.raised}px`,
+      paddingTop: `${font.raised}px`,
+      backgroundColor: label.caption ? this.background : '',
+    };
+    // Only what changed is written: each write is parsed, and restyles the label.
+    const drawn = this.looks[index];
+    for (const property in look) {
+      if (drawn[property] !== look[property]) {
+        element.style[property] = look[property];
+        drawn[property] = look[property];
+      }
+    }
+  }
+}
+
+const [model] = await modelAndFaces;
+const limit = model.maxPhraseFileBytes;
+const view = new Board(model);
+let game = null;
+// A phrase file being read into a fresh game; the menu waits for it.
+let reading = null;
+
+function run(operation) {
+  operation();
+  view.draw(game);
+}
+
+// Load, then the first appearance of the window, which loads the phrase file.
+function openGame(bytes) {
+  if (game)
+    game.delete();
+  game = new model.Game(ports);
+  view.reset();
+  run(() => game.Load());
+  run(() => {
+    game.setPhraseFile(bytes);
+    game.LoadPhrases();
+  });
+}
+
+// A fresh game on a phrase file once its bytes are in (null: none could be read), after
+// any file read before it. Until then the page's events wait for it.
+function openWhenRead(bytes) {
+  const loaded = Promise.all([bytes, reading]).then(([read]) => {
+    openGame(read);
+    if (reading === loaded)
+      reading = null;
+  });
+  reading = loaded;
+  return loaded;
+}
+
+// An event's operation, once any phrase file being read is in.
+function choose(operation) {
+  if (reading)
+    reading.then(() => run(operation));
+  else
+    run(operation);
+}
+
+function submit() {
+  choose(() => game.Submit());
+}
+
+// A phrase file the player chose or dropped: a fresh game, as if the page had just been
+// opened with it beside it.
+function openPhraseFile(file) {
+  openWhenRead(file.size > limit ? null
+    : file.arrayBuffer().then((buffer) => new Uint8Array(buffer), () => null));
+}
+
+menu.Start.addEventListener('click', () => choose(() => game.Start()));
+menu.Help.addEventListener('click', () => choose(() => game.Help()));
+menu.Credits.addEventListener('click', () => choose(() => game.Credits()));
+
+function tileOf(target) {
+  return target instanceof HTMLElement && target.classList.contains('tile')
+    ? Number(target.dataset.index) : null;
+}
+
+// A click is a press and a release on the same tile. In a double-click the second press
+// is the window's double-click, which a tile ignores: only every other click counts.
+board.addEventListener('click', (event) => {
+  const tile = tileOf(event.target);
+  if (tile === null || (event.detail > 0 && event.detail % 2 === 0))
+    return;
+  choose(() => game.LetterClick(tile));
+});
+
+board.addEventListener('mousemove', (event) => {
+  const tile = tileOf(event.target);
+  if (tile !== null)
+    choose(() => game.LetterMouseMove(tile));
+});
+
+// Only a double-click on the board itself, where no tile and not the report lies.
+function onBackground(target) {
+  return target === board || target === sheet || panel.contains(target);
+}
+
+let lastPointer = 'mouse';
+let lastTap = null;
+board.addEventListener('pointerdown', (event) => {
+  lastPointer = event.pointerType;
+});
+
+board.addEventListener('dblclick', (event) => {
+  if (lastPointer !== 'touch' && event.button === 0 && onBackground(event.target))
+    submit();
+});
+
+// A touch screen has no Enter key: a double tap on the background is the double-click.
+board.addEventListener('pointerup', (event) => {
+  if (event.pointerType !== 'touch' || !onBackground(event.target)) {
+    lastTap = null;
+    return;
+  }
+  const near = lastTap && event.timeStamp - lastTap.time < DoubleTapMilliseconds
+    && Math.hypot(event.clientX - lastTap.x, event.clientY - lastTap.y) < DoubleTapPixels;
+  if (near) {
+    lastTap = null;
+    submit();
+  } else {
+    lastTap = { time: event.timeStamp, x: event.clientX, y: event.clientY };
+  }
+});
+
+// Enter submits, wherever the focus is: a focused tile or menu item would take it as a
+// press. No other key does anything but what the focused control does with it (Space
+// presses a tile, as the desktop board's accessible action does).
+window.addEventListener('keydown', (event) => {
+  if (event.key !== 'Enter' || event.ctrlKey || event.altKey || event.metaKey)
+    return;
+  event.preventDefault();
+  submit();
+}, { capture: true });
+
+picker.addEventListener('change', () => {
+  if (picker.files.length > 0)
+    openPhraseFile(picker.files[0]);
+  picker.value = '';
+});
+
+window.addEventListener('dragover', (event) => event.preventDefault());
+window.addEventListener('drop', (event) => {
+  event.preventDefault();
+  if (event.dataTransfer.files.length > 0)
+    openPhraseFile(event.dataTransfer.files[0]);
+});
+
+// The window's first appearance: the phrase file beside the page.
+await openWhenRead(phraseFile.then((response) => response && cappedBytes(response, limit)));
+document.documentElement.dataset.ready = 'true';
