@@ -4,8 +4,8 @@
 
 # Prints the size of the tests against the size of the code, in code lines as cloc counts
 # them, and the average characters per non-blank line of each (indentation and comments
-# included), so that packed lines show. Tests: tests/ and packaging/tests/, less the fuzz
-# inputs. Code: every other C++, header, shell and CMake file. The files are those git
+# included), so that packed lines show. Tests: tests/, packaging/tests/ and web/tests/, less
+# the fuzz inputs. Code: every other C++, header, shell and CMake file. The files are those git
 # tracks, or outside a git checkout all but the build folders. Prints only; never fails.
 cd "$(dirname "$0")/.." || exit 0
 command -v cloc >/dev/null || { echo "test size: cloc is not installed"; exit 0; }
@@ -17,7 +17,7 @@ if ! git ls-files >"$work/all" 2>/dev/null || [ ! -s "$work/all" ]; then
     find . \( -name '.git' -o -path './build*' \) -prune -o -type f -print \
         | sed 's|^\./||' >"$work/all"
 fi
-grep -E '^(tests|packaging/tests)/' "$work/all" | grep -Ev '/(corpus|faults)/' >"$work/tests"
+grep -E '^(tests|packaging/tests|web/tests)/' "$work/all" | grep -Ev '/(corpus|faults)/' >"$work/tests"
 grep -vxF -f "$work/tests" "$work/all" >"$work/code"
 
 # measure LIST: prints "LINES AVERAGE" for the files of LIST that cloc counts. The columns
