@@ -285,7 +285,7 @@ private slots:
         QTest::addColumn<int>("shown");
         QTest::newRow("an empty phrase") << ""_ba << u"show "_s << QString() << 1;
         QTest::newRow("sí") << ""_ba << u"show sí"_s << u"si"_s << 3;
-        QTest::newRow("capitals, ñ and ü") << ""_ba << u"show ÁÉÍÓÚ ñü"_s << u"AEIOU ñü"_s << 9;
+        QTest::newRow("capitals") << ""_ba << u"show ÁÉÍÓÚ ñü"_s << u"AEIOU ñü"_s << 9;
         QTest::newRow("383 characters")
             << ""_ba << u"show "_s + QString(383, u'á') << QString(383, u'a') << 384;
         QTest::newRow("past the last tile")
