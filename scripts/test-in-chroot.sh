@@ -179,7 +179,7 @@ in_chroot() {
 as_user() {
     chroot "$folder" /usr/sbin/runuser -u "$user" -- /usr/bin/env -i \
         PATH=/usr/local/bin:/usr/bin:/bin LANG=C.UTF-8 HOME="/home/$user" USER="$user" \
-        LOGNAME="$user" "$@"
+        LOGNAME="$user" NODE_EXTRA_CA_CERTS=/etc/ssl/certs/ca-certificates.crt "$@"
 }
 
 start=$SECONDS
@@ -222,6 +222,15 @@ as_user mkdir "/home/$user/acutrix"
 # Then the host's name server, written from inside the chroot, and the file systems a
 # running system has, each on a plain folder of the chroot, not on a link.
 in_chroot sh -c 'rm -f /etc/resolv.conf && cat > /etc/resolv.conf' < /etc/resolv.conf
+# The certificate authorities this host was given locally, such as a proxy's, so that npm
+# reaches its registry from the chroot as it does from the host.
+for authority in /usr/local/share/ca-certificates/*.crt; do
+    [ -f "$authority" ] || continue
+    # shellcheck disable=SC2016 # expanded by the shell in the chroot
+    in_chroot sh -c 'cat > "/usr/local/share/ca-certificates/$1"' sh "${authority##*/}" \
+        < "$authority"
+done
+in_chroot update-ca-certificates > /dev/null
 # shellcheck disable=SC2016 # expanded by the shell in the chroot
 in_chroot sh -c 'grep -qw "$(uname -n)" /etc/hosts || echo "127.0.1.1 $(uname -n)" >> /etc/hosts'
 for dir in proc sys dev; do
