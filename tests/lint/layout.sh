@@ -5,13 +5,13 @@
 # The layout of the C++ files under FOLDER (the source tree): no line over 100 columns,
 # counted in characters, and, where clang-format is installed, every file as it lays it
 # out by .clang-format. The files are those git tracks, or outside a git checkout every
-# .cpp and .h but those of build folders.
+# .cpp and .h but those of build folders (build*, and obj-* of a Debian package build).
 set -eu
 cd "$1"
 list=$(mktemp)
 trap 'rm -f "$list"' EXIT
 if ! git ls-files -z -- '*.cpp' '*.h' >"$list" 2>/dev/null || [ ! -s "$list" ]; then
-    find . \( -name .git -o -type d -name 'build*' \) -prune -o -type f \
+    find . \( -name .git -o -type d \( -name 'build*' -o -name 'obj-*' \) \) -prune -o -type f \
         \( -name '*.cpp' -o -name '*.h' \) -print0 >"$list"
 fi
 # grep's "." is a character in a UTF-8 locale; it exits 1 when it finds no such line.
