@@ -545,6 +545,86 @@ private slots:
         fixture.game.Submit();
         QCOMPARE(uint(fixture.game.reportLabel().textColour), 0x0000FFu);
     }
+    // The random source is seeded once, at Load, before its first draw: a colour at Load,
+    // then at each Start a colour and one draw a phrase.
+    void seedsOnceBeforeTheFirstDraw()
+    {
+        QString calls;
+        struct Recorder : RandomSource {
+            explicit Recorder(QString &log)
+                : calls(log)
+            { }
+            void seed(float) override { calls += u's'; }
+            double next() override
+            {
+                calls += u'd';
+                return 0;
+            }
+            QString &calls;
+        };
+        FixedMeasure measure;
+        FixedWindow window;
+        Game game(
+            measure, window, [] { return std::optional<std::string>("uno\r\ndos\r\n"); },
+            [] { return 0.0f; }, std::make_unique<Recorder>(calls));
+        game.Load();
+        game.LoadPhrases();
+        game.Start();
+        game.Start();
+        QCOMPARE(calls, u"sddddddd"_s);
+    }
+
+    // The first click whitens the tile that selectedTile names: tile 0 at first, and
+    // after a new board the tile clicked on the board before.
+    void clickWhitensTheTileSelectedBefore_data()
+    {
+        QTest::addColumn<QList<int>>("earlier");
+        QTest::addColumn<int>("whitened");
+        QTest::addColumn<int>("tinted");
+        QTest::newRow("tile 0 at first") << QList<int>{} << 0 << 1;
+        QTest::newRow("a tile of the board before") << QList<int>{3} << 3 << 0;
+    }
+    void clickWhitensTheTileSelectedBefore()
+    {
+        QFETCH(QList<int>, earlier);
+        QFETCH(int, whitened);
+        QFETCH(int, tinted);
+        GameFixture fixture("mam\xE1\r\n");
+        fixture.start();
+        for (int tile : earlier)
+            fixture.game.LetterClick(tile);
+        fixture.game.Start();
+        fixture.game.Submit();
+        fixture.game.LetterClick(2);
+        QCOMPARE(fixture.game.letter(whitened).textColour, White);
+        QCOMPARE(fixture.game.letter(tinted).textColour, WrongAnswer);
+    }
+
+    // A further move within the tile under the mouse keeps it enlarged.
+    void hoverTwiceOverOneTile()
+    {
+        GameFixture fixture("uno\r\n");
+        fixture.game.ShowPhrase(u"tele");
+        fixture.game.LetterMouseMove(3);
+        fixture.game.LetterMouseMove(3);
+        QCOMPARE(fixture.game.letter(3).points, 46.0);
+    }
+
+    // Help empties the report, which shrinks where it stands to the width of an empty
+    // caption; the next submission shows it again, after the last phrase too.
+    void helpEmptiesTheReportInPlace()
+    {
+        GameFixture fixture("uno\r\n");
+        fixture.start();
+        fixture.game.Submit();
+        const Label before = fixture.game.reportLabel();
+        fixture.game.Help();
+        QCOMPARE(fixture.game.reportLabel().width, 150.0f);
+        QCOMPARE(fixture.game.reportLabel().left, before.left);
+        QCOMPARE(fixture.game.reportLabel().top, before.top);
+        fixture.game.Submit();
+        QCOMPARE(fixture.report(), u" Score :  100% Shots :  1 Hits   :  1"_s);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestGame)
