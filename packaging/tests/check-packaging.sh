@@ -172,24 +172,25 @@ STUB
     rm -f "$folder"/*
     expect "exit 1, game -, opened -, mkdir 0, stderr 1" launcher --check-phrases
 
-    # A stale temporary copy in the folder, a link or a folder, is neither written through
-    # nor put in place: the sample arrives as a plain file and no copy is left behind.
-    printf 'Lo que el enlace señala.\n' >"$scratch/target.txt"
-    cp "$scratch/target.txt" "$scratch/target-before.txt"
-    for stale in link folder; do
-        rm -rf "$folder"
-        mkdir -p "$folder"
-        case $stale in
-            link) ln -s "$scratch/target.txt" "$folder/.Tilde.txt.new" ;;
-            folder) mkdir "$folder/.Tilde.txt.new" ;;
-        esac
-        run launcher
-        cmp -s "$scratch/target.txt" "$scratch/target-before.txt" || fail "a stale $stale changed"
-        [ ! -L "$folder/Tilde.txt" ] || fail "a stale $stale put in place"
-        cmp -s "$sample/Tilde.txt" "$folder/Tilde.txt" || fail "a stale $stale: no sample copied"
-        [ "$(cd "$folder" && echo .[!.]* *)" = ".Tilde.txt.new Tilde.txt" ] \
-            || fail "with a stale $stale the folder holds: $(ls -A "$folder")"
+    # Whatever name the launcher gives its own copy, it writes through nothing that it did
+    # not make: links at names a temporary copy could have, each to a file of its own, a
+    # stale copy and a folder stay as they were, and only the sample arrives, as a file.
+    rm -rf "$folder" "$scratch/planted"
+    mkdir -p "$folder/.Tilde.txt.Dir123" "$scratch/planted"
+    for name in .Tilde.txt.new .Tilde.txt.tmp .Tilde.txt.aB3xYz Tilde.txt.new; do
+        printf 'Lo que el enlace %s señala.\n' "$name" >"$scratch/planted/$name"
+        ln -s "$scratch/planted/$name" "$folder/$name"
     done
+    printf 'Una copia vieja.\n' >"$folder/.Tilde.txt.Q9z0Pk"
+    planted() {
+        find "$folder" "$scratch/planted" ! -path "$folder/Tilde.txt" -printf '%p %y %l %s %m\n'
+        cat "$scratch/planted"/* "$folder/.Tilde.txt.Q9z0Pk"
+    }
+    before=$(planted)
+    run launcher
+    [ "$(planted)" = "$before" ] || fail "the first start changed what was in the folder"
+    [ ! -L "$folder/Tilde.txt" ] || fail "the first start put a link in place"
+    cmp -s "$sample/Tilde.txt" "$folder/Tilde.txt" || fail "stale copies: no sample copied"
 
     # With no opener installed, a clear message and a failure; the file stays.
     mkdir "$scratch/bare"
