@@ -53,7 +53,6 @@ struct GameWindow {
         return qtext(text);
     }
     QPoint inside(int tile) const { return board->labelRect(tile).topLeft() + QPoint(2, 2); }
-    void click(int tile) { QTest::mouseClick(board, Qt::LeftButton, {}, inside(tile)); }
     // A mouse move over the board, with the buttons held.
     void move(QPoint at, Qt::MouseButtons held = Qt::NoButton)
     {

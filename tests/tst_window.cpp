@@ -6,7 +6,6 @@
 
 #include "gamewindow.h"
 #include "labelfonts.h"
-#include "qtext.h"
 #include "startup.h"
 
 #include <QScreen>
@@ -17,19 +16,55 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// How many pixels of a rectangle of the board are painted in a colour.
-int pixelsOf(BoardView *board, const QRect &area, QRgb colour)
+const QByteArray Mama = "mam\xE1\r\n"_ba;
+
+// What the window shows after a game of "mamá": "misses", "board" (the tiles' captions),
+// "lines" (how many lines are printed), "menu" (the items from left to right) or
+// "points N" (the size of tile N).
+QString shown(const GameWindow &window, const QString &what)
 {
-    const QImage shot = board->grab(area).toImage().convertToFormat(QImage::Format_RGB32);
+    const Game &game = window.game();
+    if (what == u"misses")
+        return QString::number(game.missCount());
+    if (what == u"board")
+        return window.boardText();
+    if (what == u"lines")
+        return QString::number(game.panelLines().size());
+    if (what.startsWith(u"points"))
+        return QString::number(game.letter(what.section(u' ', 1).toInt()).points);
+    QList<QAction *> items = window.form->menuBar()->actions();
+    const QMenuBar *bar = window.form->menuBar();
+    std::ranges::sort(items, {}, [bar](QAction *item) { return bar->actionGeometry(item).x(); });
+    QStringList texts;
+    for (const QAction *item : items)
+        texts << item->text();
+    return texts.join(u' ');
+}
+
+// How much of an area of the board is painted in a colour: "none", "some" or "all". The
+// area is "tile N", "report", "corner" (10 x 10 pixels at the bottom right), or "line N",
+// the whole width of printed line N or its first C pixels with "line N C".
+QString painted(const GameWindow &window, const QString &area, QRgb colour)
+{
+    BoardView *board = window.board;
+    const int number = area.section(u' ', 1, 1).toInt();
+    QRect rect(board->width() - 10, board->height() - 10, 10, 10);
+    if (area.startsWith(u"tile"))
+        rect = board->labelRect(number);
+    else if (area == u"report")
+        rect = board->labelRect(Game::ReportLabelIndex);
+    else if (area.startsWith(u"line"))
+        rect = board->lineRect(std::size_t(number));
+    if (area.startsWith(u"line") && !area.section(u' ', 2).isEmpty())
+        rect.setWidth(area.section(u' ', 2).toInt());
+    const QImage shot = board->grab(rect).toImage().convertToFormat(QImage::Format_RGB32);
     int count = 0;
     for (int y = 0; y < shot.height(); ++y) {
         const auto *line = reinterpret_cast<const QRgb *>(shot.constScanLine(y));
         count += int(std::count(line, line + shot.width(), colour | 0xFF000000));
     }
-    return count;
+    return count == 0 ? u"none"_s : count == rect.width() * rect.height() ? u"all"_s : u"some"_s;
 }
-
-const QByteArray Mama = "mam\xE1\r\n"_ba;
 
 } // namespace
 
@@ -123,21 +158,79 @@ private slots:
         QCOMPARE(int(font.weight()), weight);
     }
 
-    // Before Start no tile is shown, and the empty report is a small patch in the window's
-    // colour at (6360, 4560) twips, 150 wide.
+    // Before Start no tile is shown, and the empty report stands at (6360, 4560) twips,
+    // 150 wide.
     void beforeStartOnlyTheEmptyReportStands()
     {
-        GameWindow window("uno\r\n"_ba, {0.8});
+        GameWindow window("uno\r\n"_ba);
         window.show();
-        const Game &game = window.game();
-        int shown = 0;
+        int shownTiles = 0;
         for (int tile = 0; tile < TileCount; ++tile)
-            shown += game.letter(tile).shown;
-        QCOMPARE(shown, 0);
+            shownTiles += window.game().letter(tile).shown;
+        QCOMPARE(shownTiles, 0);
         const QRect report = window.board->labelRect(Game::ReportLabelIndex);
         QCOMPARE(report.topLeft(), QPoint(424, 304));
         QCOMPARE(report.width(), 10);
-        QCOMPARE(pixelsOf(window.board, report, qRgb(128, 64, 64)), 10 * report.height());
+    }
+
+    // Which events reach the game, and what they do. Return and keypad Enter submit,
+    // whatever was clicked before, and so does a left double-click on the background or
+    // where a hidden tile lies; other keys, chords and buttons, a single click, and a
+    // double-click on a shown label do not. A press and a release on one tile click it,
+    // once for a double-click too. Every move over a tile enlarges it, on a new board too;
+    // moves over the background leave it enlarged; while a button is held, moves go to
+    // the pressed tile. Each menu item runs its own operation.
+    void plays_data()
+    {
+        QTest::addColumn<QStringList>("gestures");
+        QTest::addColumn<QString>("what");
+        QTest::addColumn<QString>("shows");
+        const auto row = [](const char *name, const QString &gestures, const QString &what,
+                            const QString &shows) {
+            QTest::newRow(name) << gestures.split(u',') << what << shows;
+        };
+        row("Return", u"Start,Return"_s, u"misses"_s, u"1"_s);
+        row("keypad Enter", u"Start,Num+Enter"_s, u"misses"_s, u"1"_s);
+        row("Return after a click on a tile", u"Start,click 1,Return"_s, u"misses"_s, u"1"_s);
+        row("Space", u"Start,Space"_s, u"misses"_s, u"0"_s);
+        row("a letter", u"Start,A"_s, u"misses"_s, u"0"_s);
+        row("a digit", u"Start,1"_s, u"misses"_s, u"0"_s);
+        row("Backspace", u"Start,Backspace"_s, u"misses"_s, u"0"_s);
+        row("Escape", u"Start,Esc"_s, u"misses"_s, u"0"_s);
+        row("Ctrl+Return", u"Start,Ctrl+Return"_s, u"misses"_s, u"0"_s);
+        row("Alt+Return", u"Start,Alt+Return"_s, u"misses"_s, u"0"_s);
+        row("typing leaves the tiles", u"Start,A,1,Space,Backspace"_s, u"board"_s, u"mama"_s);
+        row("left double-click", u"Start,double-click background"_s, u"misses"_s, u"1"_s);
+        row("where a hidden tile lies", u"Start,double-click 6"_s, u"misses"_s, u"1"_s);
+        row("right double-click", u"Start,right-double-click background"_s, u"misses"_s, u"0"_s);
+        row("single click", u"Start,click background"_s, u"misses"_s, u"0"_s);
+        row("double-click on a tile", u"Start,double-click 1"_s, u"misses"_s, u"0"_s);
+        row("double-click on the report", u"Start,double-click 384"_s, u"misses"_s, u"0"_s);
+        row("a click", u"Start,click 2"_s, u"board"_s, u"máma"_s);
+        row("a double-click", u"Start,click 2,double-click 2"_s, u"board"_s, u"máma"_s);
+        row("released off the tile", u"Start,press 2,release background"_s, u"board"_s, u"mama"_s);
+        row("right click", u"Start,right-click 2"_s, u"board"_s, u"mama"_s);
+        row("a move over a tile", u"Start,move 3"_s, u"points 3"_s, u"46"_s);
+        row("then over the background", u"Start,move 3,move background"_s, u"points 3"_s, u"46"_s);
+        row("the same tile on a new board", u"Start,move 3,Start,move 3"_s, u"points 3"_s, u"46"_s);
+        row("pressed, then dragged off", u"Start,press 1,drag 3"_s, u"points 1"_s, u"46"_s);
+        row("Start", u"Start"_s, u"lines"_s, u"0"_s);
+        row("Help", u"Help"_s, u"lines"_s, u"13"_s);
+        row("Credits", u"Credits"_s, u"lines"_s, u"9"_s);
+        // The application was made from a command line with -reverse (see main).
+        row("the menu from left to right", u"Help"_s, u"menu"_s, u"Start Help Credits"_s);
+    }
+    void plays()
+    {
+        QFETCH(QStringList, gestures);
+        QFETCH(QString, what);
+        QFETCH(QString, shows);
+        GameWindow window(Mama);
+        window.show();
+        // A longer phrase first, so that tile 6 has a place when it is hidden.
+        window.form->game().ShowPhrase(u"mamamama");
+        window.play(gestures);
+        QCOMPARE(shown(window, what), shows);
     }
 
     // The file is read when it is a readable regular file; anything else disables Start.
@@ -174,133 +267,6 @@ private slots:
         window.show();
         QCOMPARE(int(window.game().sourceList().size()), std::max(phrases, 0));
         QCOMPARE(window.menuItem(0)->isEnabled(), phrases >= 0);
-    }
-
-    // Each menu item runs its own operation: Start lays out a phrase, Help prints the
-    // instructions, Credits the credits.
-    void menuItemsRunTheirOperations_data()
-    {
-        QTest::addColumn<QString>("item");
-        QTest::addColumn<QString>("board");
-        QTest::addColumn<int>("lines");
-        QTest::newRow("Start") << u"Start"_s << u"uno"_s << 0;
-        QTest::newRow("Help") << u"Help"_s << QString() << 13;
-        QTest::newRow("Credits") << u"Credits"_s << QString() << 9;
-    }
-    void menuItemsRunTheirOperations()
-    {
-        QFETCH(QString, item);
-        QFETCH(QString, board);
-        QFETCH(int, lines);
-        GameWindow window("uno\r\n"_ba);
-        window.show();
-        window.play(item);
-        QCOMPARE(window.boardText(), board);
-        QCOMPARE(int(window.game().panelLines().size()), lines);
-    }
-
-    void menuInItsOrder()
-    {
-        // The application was made from a command line with -reverse and -stylesheet (see main).
-        GameWindow window("uno\r\n"_ba);
-        window.show();
-        const QMenuBar *bar = window.form->menuBar();
-        QCOMPARE(window.menuItem(0)->text() + window.menuItem(1)->text()
-                     + window.menuItem(2)->text(),
-                 u"StartHelpCredits"_s);
-        QVERIFY(bar->actionGeometry(window.menuItem(0)).x()
-                < bar->actionGeometry(window.menuItem(1)).x());
-        QVERIFY(bar->actionGeometry(window.menuItem(1)).x()
-                < bar->actionGeometry(window.menuItem(2)).x());
-    }
-
-    // Return and keypad Enter submit, whatever was clicked before, and so does a left
-    // double-click on the background or where a hidden tile lies. Other keys, chords and
-    // buttons, a single click, and a double-click on a shown label do not; keys never
-    // edit the tiles.
-    void whatSubmits_data()
-    {
-        QTest::addColumn<QStringList>("gestures");
-        QTest::addColumn<int>("misses");
-        QTest::newRow("Return") << QStringList{u"Return"_s} << 1;
-        QTest::newRow("keypad Enter") << QStringList{u"Num+Enter"_s} << 1;
-        QTest::newRow("Return after a click on a tile")
-            << QStringList{u"click 1"_s, u"Return"_s} << 1;
-        QTest::newRow("Space") << QStringList{u"Space"_s} << 0;
-        QTest::newRow("a letter") << QStringList{u"A"_s} << 0;
-        QTest::newRow("a digit") << QStringList{u"1"_s} << 0;
-        QTest::newRow("Backspace") << QStringList{u"Backspace"_s} << 0;
-        QTest::newRow("Escape") << QStringList{u"Esc"_s} << 0;
-        QTest::newRow("Ctrl+Return") << QStringList{u"Ctrl+Return"_s} << 0;
-        QTest::newRow("Alt+Return") << QStringList{u"Alt+Return"_s} << 0;
-        QTest::newRow("left double-click") << QStringList{u"double-click background"_s} << 1;
-        QTest::newRow("where a hidden tile lies") << QStringList{u"double-click 6"_s} << 1;
-        QTest::newRow("right double-click") << QStringList{u"right-double-click background"_s} << 0;
-        QTest::newRow("single click") << QStringList{u"click background"_s} << 0;
-        QTest::newRow("double-click on a tile") << QStringList{u"double-click 1"_s} << 0;
-        QTest::newRow("on the report") << QStringList{u"double-click 384"_s} << 0;
-    }
-    void whatSubmits()
-    {
-        QFETCH(QStringList, gestures);
-        QFETCH(int, misses);
-        GameWindow window(Mama);
-        window.show();
-        // A longer phrase first, so that tile 6 has a place when it is hidden.
-        window.form->game().ShowPhrase(u"mamamama");
-        window.play(u"Start"_s);
-        window.play(gestures);
-        QCOMPARE(window.game().missCount(), misses);
-        QCOMPARE(window.boardText(), u"mama"_s);
-    }
-
-    // A press and a release on one tile click it, once for a double-click too; a press
-    // released off the tile does nothing, nor does the right button.
-    void clicks_data()
-    {
-        QTest::addColumn<QStringList>("gestures");
-        QTest::addColumn<QString>("board");
-        QTest::newRow("click") << QStringList{u"click 2"_s} << u"máma"_s;
-        QTest::newRow("double-click")
-            << QStringList{u"click 2"_s, u"double-click 2"_s} << u"máma"_s;
-        QTest::newRow("released off the tile")
-            << QStringList{u"press 2"_s, u"release background"_s} << u"mama"_s;
-        QTest::newRow("right click") << QStringList{u"right-click 2"_s} << u"mama"_s;
-    }
-    void clicks()
-    {
-        QFETCH(QStringList, gestures);
-        QFETCH(QString, board);
-        GameWindow window(Mama);
-        window.start();
-        window.play(gestures);
-        QCOMPARE(window.boardText(), board);
-    }
-
-    // Every move over a tile enlarges it, on a new board too; moves over the background
-    // leave the last one enlarged; while a button is held, moves go to the pressed tile.
-    void hover_data()
-    {
-        QTest::addColumn<QStringList>("gestures");
-        QTest::addColumn<int>("tile");
-        QTest::addColumn<double>("points");
-        QTest::newRow("a move over a tile") << QStringList{u"move 3"_s} << 3 << 46.0;
-        QTest::newRow("then over the background")
-            << QStringList{u"move 3"_s, u"move background"_s} << 3 << 46.0;
-        QTest::newRow("the same tile on a new board")
-            << QStringList{u"move 3"_s, u"Start"_s, u"move 3"_s} << 3 << 46.0;
-        QTest::newRow("pressed, then dragged off")
-            << QStringList{u"press 1"_s, u"drag 3"_s} << 1 << 46.0;
-    }
-    void hover()
-    {
-        QFETCH(QStringList, gestures);
-        QFETCH(int, tile);
-        QFETCH(double, points);
-        GameWindow window(Mama);
-        window.start();
-        window.play(gestures);
-        QCOMPARE(window.game().letter(tile).points, points);
     }
 
     // The enlarged tile lies over its right-hand neighbour, and takes the click there.
@@ -341,77 +307,50 @@ private slots:
         QCOMPARE(window.board->labelRect(Game::ReportLabelIndex), report);
     }
 
-    // The selected tile in cyan, a wrong answer's tiles in pale yellow, each on the
-    // window's colour, which fills the window.
-    void paintsTheColours_data()
-    {
-        QTest::addColumn<QStringList>("gestures");
-        QTest::addColumn<int>("label"); // -1: the board's bottom-right corner
-        QTest::addColumn<QRgb>("colour");
-        QTest::addColumn<int>("pixels"); // at least
-        const QRgb window = qRgb(128, 64, 64);
-        QTest::newRow("selected") << QStringList{u"click 2"_s} << 2 << qRgb(0, 192, 192) << 20;
-        QTest::newRow("wrong answer")
-            << QStringList{u"click 2"_s, u"Return"_s} << 2 << qRgb(255, 255, 128) << 20;
-        QTest::newRow("a tile's background") << QStringList() << 2 << window << 20;
-        QTest::newRow("the window") << QStringList() << -1 << window << 100;
-    }
-    void paintsTheColours()
-    {
-        QFETCH(QStringList, gestures);
-        QFETCH(int, label);
-        QFETCH(QRgb, colour);
-        QFETCH(int, pixels);
-        GameWindow window(Mama, {0.8, 0.8}); // the sixth of seven colours, at Load and Start
-        window.start();
-        window.play(gestures);
-        const QRect corner(window.board->width() - 10, window.board->height() - 10, 10, 10);
-        const QRect area = label < 0 ? corner : window.board->labelRect(label);
-        QVERIFY(pixelsOf(window.board, area, colour) >= pixels);
-    }
-
-    // Help prints in white from the top-left corner, one line of the font after another,
-    // the first line empty; a line wider than the window is cut, not wrapped.
-    void printsLineByLine_data()
+    // The colours, in the sixth of seven window colours drawn at Load and at Start: the
+    // selected tile in cyan, a wrong answer in pale yellow, each tile and the empty report
+    // on the window's colour, which fills the window. Help prints in white, from the
+    // top-left corner after one space, one line of the font after another, the first line
+    // empty; a line wider than the window is cut, not wrapped.
+    void paints_data()
     {
         QTest::addColumn<int>("width");
-        QTest::addColumn<int>("line");
-        QTest::addColumn<int>("columns"); // of the line looked at, from the left edge
-        QTest::addColumn<bool>("ink");
-        QTest::newRow("the empty first line") << 1000 << 0 << 1000 << false;
-        QTest::newRow("the first line of text") << 1000 << 1 << 1000 << true;
-        QTest::newRow("its margin: one space") << 1000 << 1 << 5 << false;
-        QTest::newRow("its first letter") << 1000 << 1 << 20 << true;
-        QTest::newRow("the last line") << 1000 << 12 << 1000 << true;
-        QTest::newRow("below the last line") << 1000 << 13 << 1000 << false;
-        QTest::newRow("an empty line in a narrow window") << 150 << 11 << 150 << false;
+        QTest::addColumn<QStringList>("gestures");
+        QTest::addColumn<QString>("area");
+        QTest::addColumn<QRgb>("colour");
+        QTest::addColumn<QString>("amount");
+        const QRgb window = qRgb(128, 64, 64);
+        const QRgb white = qRgb(255, 255, 255);
+        const auto row = [](const char *name, int width, const QString &gestures,
+                            const QString &area, QRgb colour, const QString &amount) {
+            QTest::newRow(name) << width << gestures.split(u',') << area << colour << amount;
+        };
+        row("selected", 1000, u"Start,click 2"_s, u"tile 2"_s, qRgb(0, 192, 192), u"some"_s);
+        row("wrong answer", 1000, u"Start,click 2,Return"_s, u"tile 2"_s, qRgb(255, 255, 128),
+            u"some"_s);
+        row("a tile's background", 1000, u"Start"_s, u"tile 2"_s, window, u"some"_s);
+        row("the empty report", 1000, u"Start"_s, u"report"_s, window, u"all"_s);
+        row("the window", 1000, u"Start"_s, u"corner"_s, window, u"all"_s);
+        row("the empty first line", 1000, u"Help"_s, u"line 0"_s, white, u"none"_s);
+        row("the first line of text", 1000, u"Help"_s, u"line 1"_s, white, u"some"_s);
+        row("its margin: one space", 1000, u"Help"_s, u"line 1 5"_s, white, u"none"_s);
+        row("its first letter", 1000, u"Help"_s, u"line 1 20"_s, white, u"some"_s);
+        row("the last line", 1000, u"Help"_s, u"line 12"_s, white, u"some"_s);
+        row("below the last line", 1000, u"Help"_s, u"line 13"_s, white, u"none"_s);
+        row("an empty line in a narrow window", 150, u"Help"_s, u"line 11"_s, white, u"none"_s);
     }
-    void printsLineByLine()
+    void paints()
     {
         QFETCH(int, width);
-        QFETCH(int, line);
-        QFETCH(int, columns);
-        QFETCH(bool, ink);
-        GameWindow window("uno\r\n"_ba);
+        QFETCH(QStringList, gestures);
+        QFETCH(QString, area);
+        QFETCH(QRgb, colour);
+        QFETCH(QString, amount);
+        GameWindow window(Mama, {0.8, 0.8});
         window.form->resize(width, 700);
         window.show();
-        window.play(u"Help"_s);
-        QRect area = window.board->lineRect(std::size_t(line));
-        area.setWidth(columns);
-        QCOMPARE(pixelsOf(window.board, area, qRgb(255, 255, 255)) > 0, ink);
-    }
-
-    // The credits, which are our own wording, fit the window's designed width.
-    void creditsFitTheDesignedWidth()
-    {
-        GameWindow window("uno\r\n"_ba);
-        window.show();
-        window.play(u"Credits"_s);
-        const QFontMetrics metrics(window.board->font());
-        int widest = 0;
-        for (const std::u16string &line : window.game().panelLines())
-            widest = std::max(widest, metrics.horizontalAdvance(qtext(line)));
-        QVERIFY(widest <= 792);
+        window.play(gestures);
+        QCOMPARE(painted(window, area, colour), amount);
     }
 
     void toolkitOptionsDoNotReachTheWindow() { QCOMPARE(qApp->styleSheet(), QString()); }
