@@ -14,15 +14,15 @@ enum class StressClass { Monosyllable, Aguda, Llana, Esdrujula, Sobresdrujula };
 // What the general rules of the written accent, the hiatus rule and the closed list of
 // diacritical words say about the word as it is written.
 enum class AccentVerdict {
-    Required,  // it has the accent it needs
-    Allowed,   // a diacritical word: the accent tells it from its plain partner
+    Required, // it has the accent it needs
+    Allowed, // a diacritical word: the accent tells it from its plain partner
     Forbidden, // it has an accent that no rule gives it
-    None,      // no accent, and none needed
+    None, // no accent, and none needed
 };
 
 enum class AccentReason {
-    General,     // the word's class and ending decide
-    Hiatus,      // a stressed í or ú beside a, e or o always carries the accent
+    General, // the word's class and ending decide
+    Hiatus, // a stressed í or ú beside a, e or o always carries the accent
     Diacritical, // a word of the closed list
 };
 
@@ -30,10 +30,9 @@ enum class AccentReason {
 // (robots, bíceps) counts as a consonant other than n or s, and so does y.
 enum class WordEnding { Vowel, N, S, OtherConsonant };
 
-struct WordAccent
-{
+struct WordAccent {
     std::vector<std::u16string> syllables;
-    std::size_t stressed = 0;     // index of the stressed syllable
+    std::size_t stressed = 0; // index of the stressed syllable
     std::size_t stressFromEnd = 0; // 1 for the last syllable; 0 for the empty word
     StressClass stressClass = StressClass::Monosyllable;
     WordEnding ending = WordEnding::Vowel;

@@ -17,10 +17,10 @@ constexpr std::array monosyllables = {
 };
 
 constexpr std::array questionWords = {
-    Pair{u"qué", u"que"},         Pair{u"quién", u"quien"},       Pair{u"quiénes", u"quienes"},
-    Pair{u"cuál", u"cual"},       Pair{u"cuáles", u"cuales"},     Pair{u"cuán", u"cuan"},
-    Pair{u"cómo", u"como"},       Pair{u"dónde", u"donde"},       Pair{u"adónde", u"adonde"},
-    Pair{u"cuándo", u"cuando"},   Pair{u"cuánto", u"cuanto"},     Pair{u"cuánta", u"cuanta"},
+    Pair{u"qué", u"que"},         Pair{u"quién", u"quien"},     Pair{u"quiénes", u"quienes"},
+    Pair{u"cuál", u"cual"},       Pair{u"cuáles", u"cuales"},   Pair{u"cuán", u"cuan"},
+    Pair{u"cómo", u"como"},       Pair{u"dónde", u"donde"},     Pair{u"adónde", u"adonde"},
+    Pair{u"cuándo", u"cuando"},   Pair{u"cuánto", u"cuanto"},   Pair{u"cuánta", u"cuanta"},
     Pair{u"cuántos", u"cuantos"}, Pair{u"cuántas", u"cuantas"},
 };
 

@@ -10,8 +10,7 @@ namespace {
 // Accented í and ú stand apart from a, e and o, so they are kept as a kind of their own.
 enum class Sound { Consonant, Open, Closed, AccentedClosed };
 
-struct Unit
-{
+struct Unit {
     std::size_t begin;
     std::size_t end;
     Sound sound;
@@ -54,7 +53,7 @@ std::vector<Unit> splitUnits(std::u16string_view word)
         }
         const char16_t next = at(i + 1);
         const bool digraph = (c == u'c' && next == u'h') || (c == u'l' && next == u'l')
-                             || (c == u'r' && next == u'r');
+            || (c == u'r' && next == u'r');
         const bool silentU = (c == u'q' || c == u'g') && next == u'u' && isFrontVowel(at(i + 2));
         if (digraph || silentU) {
             units.push_back({i, i + 2, Sound::Consonant, c});
@@ -91,8 +90,8 @@ bool isInseparable(const Unit &first, const Unit &second)
 {
     if (first.end - first.begin != 1 || second.end - second.begin != 1)
         return false;
-    const bool before = std::u16string_view(u"pbfcgktd").find(first.letter)
-                        != std::u16string_view::npos;
+    const bool before =
+        std::u16string_view(u"pbfcgktd").find(first.letter) != std::u16string_view::npos;
     const bool liquid = second.letter == u'l' || second.letter == u'r';
     const bool spanishSplit = first.letter == u'd' && second.letter == u'l';
     const bool splitTl = first.letter == u't' && second.letter == u'l';

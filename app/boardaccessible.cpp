@@ -24,7 +24,7 @@ void send(QAccessibleInterface *iface, QAccessible::Event type)
 }
 
 // The interface registered under id, created first when there is none.
-template <typename Create>
+template<typename Create>
 QAccessibleInterface *registered(QAccessible::Id &id, Create create)
 {
     if (!id)
@@ -37,8 +37,7 @@ QAccessibleInterface *registered(QAccessible::Id &id, Create create)
 BoardAccessible::BoardAccessible(BoardView *board)
     : QAccessibleWidget(board, QAccessible::Pane)
     , m_tilesBoard(board->game().boardClearCount())
-{
-}
+{ }
 
 BoardAccessible::~BoardAccessible()
 {

@@ -9,8 +9,7 @@
 
 BoardPartAccessible::BoardPartAccessible(BoardView *board)
     : m_board(board)
-{
-}
+{ }
 
 QWindow *BoardPartAccessible::window() const
 {

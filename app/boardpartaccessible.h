@@ -27,7 +27,7 @@ public:
     QAccessibleInterface *child(int) const override { return nullptr; }
     int childCount() const override { return 0; }
     int indexOfChild(const QAccessibleInterface *) const override { return -1; }
-    void setText(QAccessible::Text, const QString &) override {}
+    void setText(QAccessible::Text, const QString &) override { }
 
     // The game's text, code unit for code unit (a byte-order mark included).
     static QString textOf(std::u16string_view text);

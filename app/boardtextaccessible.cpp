@@ -8,8 +8,7 @@
 BoardTextAccessible::BoardTextAccessible(BoardView *board, std::optional<std::size_t> line)
     : BoardPartAccessible(board)
     , m_line(line)
-{
-}
+{ }
 
 bool BoardTextAccessible::isValid() const
 {
@@ -26,8 +25,7 @@ QString BoardTextAccessible::text(QAccessible::Text kind) const
     if (kind != QAccessible::Name || !isValid())
         return {};
     const Game &game = board()->game();
-    return textOf(m_line ? game.panelLines()[*m_line]
-                                            : game.reportLabel().caption);
+    return textOf(m_line ? game.panelLines()[*m_line] : game.reportLabel().caption);
 }
 
 QRect BoardTextAccessible::rect() const

@@ -9,8 +9,7 @@ TileAccessible::TileAccessible(BoardView *board, int index)
     : BoardPartAccessible(board)
     , m_index(index)
     , m_boardClearCount(board->game().boardClearCount())
-{
-}
+{ }
 
 bool TileAccessible::isValid() const
 {

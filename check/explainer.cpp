@@ -13,8 +13,7 @@ std::vector<ExplainedWord> wordsToExplain(std::u16string_view phrase)
     for (const LineWord &word : wordsOf(phrase)) {
         const WordAccent accent = analyseWord(word.text);
         const bool llanaInNS = accent.stressClass == StressClass::Llana
-                               && (accent.ending == WordEnding::N
-                                   || accent.ending == WordEnding::S);
+            && (accent.ending == WordEnding::N || accent.ending == WordEnding::S);
         if (accent.writtenAccents > 0)
             words.push_back({std::u16string(word.text), accent, ExplainWhy::Accented});
         else if (accent.reason == AccentReason::Diacritical)

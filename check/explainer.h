@@ -12,13 +12,12 @@
 
 // Why a word of a phrase is worth a line of explanation.
 enum class ExplainWhy {
-    Accented,     // it carries a written accent
+    Accented, // it carries a written accent
     PlainPartner, // a diacritical or question word written without its accent
-    LlanaInNS,    // a llana ending in n or s, which learners tend to accent
+    LlanaInNS, // a llana ending in n or s, which learners tend to accent
 };
 
-struct ExplainedWord
-{
+struct ExplainedWord {
     std::u16string word;
     WordAccent accent;
     ExplainWhy why;

@@ -41,8 +41,8 @@ int printSyllables(const QStringList &words)
         QStringList syllables;
         for (const std::u16string &syllable : accent.syllables)
             syllables << wide(syllable);
-        print(stdout, word + u'\t' + syllables.join(u'-') + u'\t'
-                          + QString::number(accent.stressFromEnd));
+        print(stdout,
+              word + u'\t' + syllables.join(u'-') + u'\t' + QString::number(accent.stressFromEnd));
     }
     return Clean;
 }
@@ -91,8 +91,7 @@ bool allowWords(const QString &path, SpellDictionary &dictionary)
     return true;
 }
 
-int check(const QString &path, const std::vector<std::u16string> &lines,
-          const QString &allowList)
+int check(const QString &path, const std::vector<std::u16string> &lines, const QString &allowList)
 {
     SpellDictionary dictionary;
     const std::filesystem::path affixFile = SpellDictionary::defaultAffixFile();
@@ -107,11 +106,12 @@ int check(const QString &path, const std::vector<std::u16string> &lines,
     for (const Finding &finding : checkLines(lines, spelling ? &dictionary : nullptr)) {
         const Severity severity = severityOf(finding.kind);
         error = error || severity == Severity::Error;
-        print(stdout, QStringLiteral("%1:%2:%3: %4: %5")
-                          .arg(path)
-                          .arg(finding.line)
-                          .arg(finding.column)
-                          .arg(CheckText::severity(severity), CheckText::finding(finding)));
+        print(stdout,
+              QStringLiteral("%1:%2:%3: %4: %5")
+                  .arg(path)
+                  .arg(finding.line)
+                  .arg(finding.column)
+                  .arg(CheckText::severity(severity), CheckText::finding(finding)));
     }
     return error ? ErrorFound : Clean;
 }

@@ -60,8 +60,8 @@ std::size_t columnOf(std::u16string_view line, std::size_t offset)
 {
     std::size_t column = 1;
     for (std::size_t i = 0; i < offset; ++i) {
-        const bool second = line[i] >= 0xDC00 && line[i] <= 0xDFFF && i > 0
-                            && line[i - 1] >= 0xD800 && line[i - 1] <= 0xDBFF;
+        const bool second = line[i] >= 0xDC00 && line[i] <= 0xDFFF && i > 0 && line[i - 1] >= 0xD800
+            && line[i - 1] <= 0xDBFF;
         if (!second)
             ++column;
     }
@@ -78,8 +78,7 @@ bool hasAcuteVowel(std::u16string_view text)
 }
 
 // Hashes a word given as a view too, so that looking a word up makes no copy of it.
-struct WordHash
-{
+struct WordHash {
     using is_transparent = void;
     std::size_t operator()(std::u16string_view word) const
     {
@@ -95,9 +94,10 @@ class LineChecker
 {
 public:
     LineChecker(std::size_t line, std::u16string_view text, std::vector<Finding> &findings)
-        : m_line(line), m_text(text), m_findings(findings)
-    {
-    }
+        : m_line(line)
+        , m_text(text)
+        , m_findings(findings)
+    { }
 
     Finding &add(FindingKind kind, std::size_t offset, std::u16string_view text)
     {

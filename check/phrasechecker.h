@@ -21,8 +21,7 @@ std::vector<Finding> checkLines(const std::vector<std::u16string> &lines,
                                 SpellDictionary *dictionary);
 
 // A word of a line and where it starts, in code units.
-struct LineWord
-{
+struct LineWord {
     std::size_t offset;
     std::u16string_view text;
 };

@@ -8,8 +8,7 @@
 
 enum class ReadFailure { None, Missing, Folder, NotRegular, TooLarge, Unreadable };
 
-struct PhraseFileBytes
-{
+struct PhraseFileBytes {
     std::string bytes;
     ReadFailure failure = ReadFailure::None;
     int error = 0; // errno of an Unreadable file

@@ -13,8 +13,11 @@
 #include <QString>
 #include <QStringList>
 
+#include <map>
 #include <string>
 #include <vector>
+
+using namespace Qt::StringLiterals;
 
 // Every character of a tile is 10 pixels wide at 36 points and 14 at 46, every character
 // of the report 8; a line is 55, 70 and 35 pixels high. In twips, 15 to a pixel.
@@ -34,14 +37,21 @@ struct FixedWindow : WindowGeometry {
     WindowFrame geometry{15000, 10500, 750, 14700, 9000};
 };
 
+// Records the seeds and the draws in the order they come: "seed S" and "draw".
 struct ScriptedRandom : RandomSource {
-    void seed(float seconds) override { seeds.push_back(seconds); }
+    void seed(float seconds) override
+    {
+        seeds.push_back(seconds);
+        events << QStringLiteral("seed %1").arg(seconds, 0, 'f', 2);
+    }
     double next() override
     {
+        events << QStringLiteral("draw");
         return ++drawCount <= int(draws.size()) ? draws[std::size_t(drawCount - 1)] : 0;
     }
     std::vector<double> draws;
     std::vector<float> seeds;
+    QStringList events;
     int drawCount = 0;
 };
 
@@ -57,11 +67,35 @@ struct GameFixture {
         random->draws = std::move(draws);
     }
     // Loads and starts, as the window's first appearance and the Start item do.
-    void start()
+    void start() { play(u"Load, LoadPhrases, Start"_s); }
+    // Runs the game's operations by name, in order, separated by ", ": those without an
+    // argument, and "click N", "hover N" and "show PHRASE" (ShowPhrase, the phrase after
+    // one space).
+    void play(const QString &steps)
     {
-        game.Load();
-        game.LoadPhrases();
-        game.Start();
+        static const std::map<QString, void (Game::*)()> operations = {
+            {u"Load"_s, &Game::Load},
+            {u"LoadPhrases"_s, &Game::LoadPhrases},
+            {u"Start"_s, &Game::Start},
+            {u"Help"_s, &Game::Help},
+            {u"Credits"_s, &Game::Credits},
+            {u"Submit"_s, &Game::Submit},
+            {u"CheckAnswer"_s, &Game::CheckAnswer},
+            {u"PaintBackground"_s, &Game::PaintBackground},
+            {u"ClearBoard"_s, &Game::ClearBoard},
+        };
+        for (const QString &step : steps.split(u", "_s)) {
+            const QString name = step.section(u' ', 0, 0);
+            const QString argument = step.section(u' ', 1);
+            if (name == u"click")
+                game.LetterClick(argument.toInt());
+            else if (name == u"hover")
+                game.LetterMouseMove(argument.toInt());
+            else if (name == u"show")
+                game.ShowPhrase(argument.toStdU16String());
+            else
+                (game.*operations.at(name))();
+        }
     }
     int shownTiles() const
     {
@@ -85,6 +119,27 @@ struct GameFixture {
         return text;
     }
     QString report() const { return qtext(game.reportLabel().caption); }
+    // "hits/misses/phrases queued"; hits that were never counted show as "-".
+    QString counts() const
+    {
+        const std::optional<std::uint64_t> hits = game.hitCount();
+        return u"%1/%2/%3"_s.arg(hits ? QString::number(*hits) : u"-"_s)
+            .arg(game.missCount())
+            .arg(game.playListCount());
+    }
+    // The text colours of the first tiles: W white, S selected, T a wrong answer's tint.
+    QString colours(int tiles) const
+    {
+        QString letters;
+        for (int i = 0; i < tiles; ++i) {
+            const BgrColour colour = game.letter(i).textColour;
+            letters += colour == 0xFFFFFF ? u'W'
+                : colour == 0xC0C000      ? u'S'
+                : colour == 0x80FFFF      ? u'T'
+                                          : u'?';
+        }
+        return letters;
+    }
 
     FixedMeasure measure;
     FixedWindow window;

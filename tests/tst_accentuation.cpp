@@ -113,16 +113,16 @@ private slots:
         QTest::newRow("llana in ps") << u"bíceps"_s << C::Llana << required << general;
         QTest::newRow("llana in n") << u"joven"_s << C::Llana << none << general;
         QTest::newRow("esdrújula") << u"música"_s << C::Esdrujula << required << general;
-        QTest::newRow("sobresdrújula") << u"cómpraselo"_s << C::Sobresdrujula << required
-                                       << general;
+        QTest::newRow("sobresdrújula")
+            << u"cómpraselo"_s << C::Sobresdrujula << required << general;
         QTest::newRow("llana in n, accented") << u"crímen"_s << C::Llana << forbidden << general;
-        QTest::newRow("llana in a vowel, accented") << u"sólo"_s << C::Llana << forbidden
-                                                    << general;
+        QTest::newRow("llana in a vowel, accented")
+            << u"sólo"_s << C::Llana << forbidden << general;
         QTest::newRow("aguda in l, accented") << u"papél"_s << C::Aguda << forbidden << general;
         QTest::newRow("monosyllable vio") << u"vió"_s << C::Monosyllable << forbidden << general;
         QTest::newRow("monosyllable fue") << u"fué"_s << C::Monosyllable << forbidden << general;
-        QTest::newRow("monosyllable guion") << u"guión"_s << C::Monosyllable << forbidden
-                                            << general;
+        QTest::newRow("monosyllable guion")
+            << u"guión"_s << C::Monosyllable << forbidden << general;
         QTest::newRow("monosyllable hui") << u"huí"_s << C::Monosyllable << forbidden << general;
         QTest::newRow("hiatus, llana") << u"río"_s << C::Llana << required << hiatus;
         QTest::newRow("hiatus, aguda in l") << u"Raúl"_s << C::Aguda << required << hiatus;

@@ -3,20 +3,19 @@
 
 // The game without a window: loading, the start of a game, the board a phrase is laid out
 // on, clicks and hovers on its tiles, answers judged against the head of the queue, the
-// score report, and the messages of the text panel.
+// score report, and the messages of the text panel. Most tests play a list of the game's
+// operations (GameFixture::play) and look at one thing it leaves behind.
 #include "gamefixture.h"
 #include "qtext.h"
 
 #include <QTest>
 
-#include <set>
-
 using namespace Qt::StringLiterals;
 
-// Text colours, 0xBBGGRR.
-constexpr BgrColour White = 0xFFFFFF;
-constexpr BgrColour Selected = 0xC0C000;
-constexpr BgrColour WrongAnswer = 0x80FFFF;
+// The game's operations, as GameFixture::play takes them.
+using Steps = QString;
+
+static const Steps Started = u"Load, LoadPhrases, Start"_s;
 
 static QStringList loadReport(int phrases)
 {
@@ -38,6 +37,38 @@ static const QStringList Warning = {u""_s,
 
 static const QStringList Prompt = {u""_s, u" Press START to being test ! "_s};
 
+static const QStringList HelpLines = {u""_s,
+                                      u" Acutrix automatically searches and loads "_s,
+                                      u" the file : Tilde.TXT."_s,
+                                      u" Make sure that the EXE file and the TXT file are  "_s,
+                                      u" the same folder."_s,
+                                      u""_s,
+                                      u" Click START to begin the test."_s,
+                                      u""_s,
+                                      u" Click the letters to add/remove the tilde."_s,
+                                      u""_s,
+                                      u" Double-click the background to submit your answer."_s,
+                                      u""_s,
+                                      u" If your answer is correct,a new phrase will show up!"_s};
+
+static const QStringList CreditsLines = {u""_s,
+                                         u" Acutrix, the acute accent quiz."_s,
+                                         u""_s,
+                                         u" Written by the Acutrix developers."_s,
+                                         u""_s,
+                                         u" Made with C++, Qt and Comfortaa."_s,
+                                         u""_s,
+                                         u" Free software: GNU GPL 3 or later."_s,
+                                         u" Thanks to every teacher!"_s};
+
+// The phrase file of a row: a null QByteArray stands for a file that cannot be read.
+static std::optional<std::string> phraseFile(const QByteArray &bytes)
+{
+    if (bytes.isNull())
+        return std::nullopt;
+    return bytes.toStdString();
+}
+
 static QStringList queue(const Game &game)
 {
     QStringList phrases;
@@ -51,11 +82,33 @@ class TestGame : public QObject
     Q_OBJECT
 
 private slots:
-    void loadSeedsFromTheClock()
+    // The clock seeds the source before anything draws; a game draws its colour, then one
+    // number for each phrase it shuffles.
+    void draws_data()
     {
-        GameFixture fixture("uno\r\n");
-        fixture.game.Load();
-        QCOMPARE(fixture.random->seeds, std::vector<float>{45296.25f});
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<Steps>("steps");
+        QTest::addColumn<QStringList>("events");
+        const QString seed = u"seed 45296.25"_s;
+        const QString draw = u"draw"_s;
+        QTest::newRow("Load seeds, then draws the colour")
+            << "uno\r\n"_ba << u"Load"_s << QStringList{seed, draw};
+        QTest::newRow("a disabled Start draws nothing")
+            << QByteArray() << Started << QStringList{seed, draw};
+        QTest::newRow("Start: the colour and three phrases")
+            << "P1\r\nP2\r\nP3\r\n"_ba << Started
+            << QStringList{seed, draw, draw, draw, draw, draw};
+        QTest::newRow("Start without phrases: the colour only")
+            << "\r\n   \r\n"_ba << Started << QStringList{seed, draw, draw};
+    }
+    void draws()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(Steps, steps);
+        QFETCH(QStringList, events);
+        GameFixture fixture(phraseFile(file));
+        fixture.play(steps);
+        QCOMPARE(fixture.random->events, events);
     }
 
     // The draw r picks colour number floor(7 r) + 1.
@@ -82,98 +135,242 @@ private slots:
         QCOMPARE(uint(fixture.game.backgroundColour()), colour);
     }
 
-    // The report goes below what the panel shows; a file that cannot be read gives the
-    // warning on a cleared panel and disables Start.
-    void loadPhrases_data()
+    // Start's own colour (its first draw, 0.3: dark red), not Load's.
+    void startPaintsANewBackground()
     {
-        QTest::addColumn<std::optional<std::string>>("file");
-        QTest::addColumn<bool>("helpFirst");
-        QTest::addColumn<QStringList>("lines");
-        QTest::addColumn<bool>("startEnabled");
-        QTest::newRow("two phrases")
-            << std::optional<std::string>("uno\r\ndos") << false << loadReport(2) << true;
-        QTest::newRow("empty") << std::optional<std::string>("") << false << loadReport(0) << true;
-        QTest::newRow("unreadable") << std::optional<std::string>() << false << Warning << false;
-        QTest::newRow("undecodable")
-            << std::optional(std::string("\xFF\xFE\0\0", 4)) << false << Warning << false;
-        QTest::newRow("unreadable after Help")
-            << std::optional<std::string>() << true << Warning << false;
-    }
-    void loadPhrases()
-    {
-        QFETCH(std::optional<std::string>, file);
-        QFETCH(bool, helpFirst);
-        QFETCH(QStringList, lines);
-        QFETCH(bool, startEnabled);
-        GameFixture fixture(file);
-        fixture.game.Load();
-        if (helpFirst)
-            fixture.game.Help();
-        fixture.game.LoadPhrases();
-        QCOMPARE(fixture.lines(), lines);
-        QCOMPARE(fixture.game.startEnabled(), startEnabled);
-    }
-
-    void loadReportGoesBelowThePanel()
-    {
-        GameFixture fixture("uno\r\n");
-        fixture.game.Load();
-        fixture.game.Credits();
-        fixture.game.LoadPhrases();
-        QCOMPARE(fixture.lines().mid(9), loadReport(1));
-    }
-
-    void startDoesNothingOnceDisabled()
-    {
-        GameFixture fixture(std::nullopt, {0.1, 0.3});
-        fixture.start();
-        QCOMPARE(fixture.random->drawCount, 1);
-    }
-
-    // Load's colour, then Start's (0.3: dark red), then one draw a phrase: k = 0, 1, 0 of
-    // m + 1 = 1, 2, 3 places give P3, P1, P2.
-    void startDrawsTheColourThenTheQueue()
-    {
-        GameFixture fixture("P1\r\nP2\r\nP3\r\n", {0.1, 0.3, 0.9, 0.7, 0.2});
+        GameFixture fixture("uno\r\n", {0.1, 0.3});
         fixture.start();
         QCOMPARE(uint(fixture.game.backgroundColour()), 0x000040u);
-        QCOMPARE(queue(fixture.game), QStringList({u"P3"_s, u"P1"_s, u"P2"_s}));
     }
 
-    void startKeepsRepeatedPhrases()
+    // After Load's colour and Start's, one draw a phrase puts it in one of the m + 1 gaps
+    // of the m phrases placed so far.
+    void queueIsShuffledByInsertion_data()
     {
-        GameFixture fixture("uno\r\nuno\r\ndos\r\n", {0, 0, 0.9, 0.9, 0.9});
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<std::vector<double>>("draws");
+        QTest::addColumn<QStringList>("queue");
+        QTest::newRow("k = 0, 1, 0 gives P3, P1, P2")
+            << "P1\r\nP2\r\nP3\r\n"_ba << std::vector<double>{0.1, 0.3, 0.9, 0.7, 0.2}
+            << QStringList{u"P3"_s, u"P1"_s, u"P2"_s};
+        QTest::newRow("a phrase twice is queued twice")
+            << "uno\r\nuno\r\ndos\r\n"_ba << std::vector<double>{0, 0, 0.9, 0.9, 0.9}
+            << QStringList{u"uno"_s, u"uno"_s, u"dos"_s};
+    }
+    void queueIsShuffledByInsertion()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(std::vector<double>, draws);
+        QFETCH(QStringList, queue);
+        GameFixture fixture(phraseFile(file), draws);
         fixture.start();
-        QCOMPARE(queue(fixture.game), QStringList({u"uno"_s, u"uno"_s, u"dos"_s}));
+        QCOMPARE(::queue(fixture.game), queue);
     }
 
-    void startShowsTheHeadOfTheQueue()
+    // What the text panel shows: the load report below what it showed, or the warning on a
+    // cleared panel; the prompt to start; Help and Credits; nothing after a new colour or a
+    // new phrase.
+    void panel_data()
     {
-        GameFixture fixture("el caf\xE9\r\n");
-        fixture.start();
-        QCOMPARE(fixture.board(), u"el cafe"_s);
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<Steps>("steps");
+        QTest::addColumn<QStringList>("lines");
+        const Steps load = u"Load, LoadPhrases"_s;
+        QTest::newRow("two phrases loaded") << "uno\r\ndos"_ba << load << loadReport(2);
+        QTest::newRow("an empty file") << ""_ba << load << loadReport(0);
+        QTest::newRow("a file that cannot be read") << QByteArray() << load << Warning;
+        QTest::newRow("bytes that are no text") << QByteArray("\xFF\xFE\0\0", 4) << load << Warning;
+        QTest::newRow("the warning on a cleared panel")
+            << QByteArray() << u"Load, Help, LoadPhrases"_s << Warning;
+        QTest::newRow("the load report below the panel")
+            << "uno\r\n"_ba << u"Load, Credits, LoadPhrases"_s << CreditsLines + loadReport(1);
+        QTest::newRow("a submission before a game")
+            << "uno\r\n"_ba << load + u", Submit"_s << Prompt;
+        QTest::newRow("a submission after the last phrase")
+            << "uno\r\n"_ba << Started + u", Submit, Submit"_s << Prompt;
+        QTest::newRow("Help, twice, during a game")
+            << "uno\r\n"_ba << Started + u", Submit, Help, Help"_s << HelpLines;
+        QTest::newRow("Credits, twice, during a game")
+            << "uno\r\n"_ba << Started + u", Submit, Credits, Credits"_s << CreditsLines;
+        QTest::newRow("a new colour erases the panel")
+            << "uno\r\n"_ba << load + u", PaintBackground"_s << QStringList();
+        QTest::newRow("a new phrase clears the panel")
+            << "uno\r\n"_ba << u"Load, Help, show uno"_s << QStringList();
+    }
+    void panel()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(Steps, steps);
+        QFETCH(QStringList, lines);
+        GameFixture fixture(phraseFile(file));
+        fixture.play(steps);
+        QCOMPARE(fixture.lines(), lines);
     }
 
-    void startResetsTheGame()
+    void failedLoadDisablesStart_data()
     {
-        GameFixture fixture("uno\r\ndos\r\n");
-        fixture.start();
-        fixture.game.Submit();
-        fixture.game.LetterClick(3);
-        fixture.game.Submit();
-        fixture.game.Start();
-        QCOMPARE(fixture.game.hitCount(), std::optional<std::uint64_t>(0));
-        QCOMPARE(fixture.game.missCount(), 0);
-        QCOMPARE(fixture.report(), QString());
-        QCOMPARE(fixture.game.playListCount(), 2u);
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<bool>("enabled");
+        QTest::newRow("loaded") << "uno\r\n"_ba << true;
+        QTest::newRow("no phrase in the file") << "\r\n"_ba << true;
+        QTest::newRow("a file that cannot be read") << QByteArray() << false;
+    }
+    void failedLoadDisablesStart()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(bool, enabled);
+        GameFixture fixture(phraseFile(file));
+        fixture.play(u"Load, LoadPhrases"_s);
+        QCOMPARE(fixture.game.startEnabled(), enabled);
     }
 
-    void startWithNoPhrasesShowsAnEmptyBoard()
+    // Hits, misses and the phrases left in the queue: only the very same characters are a
+    // hit, which takes the phrase off the queue; a miss keeps it; a new game counts anew.
+    void counts_data()
     {
-        GameFixture fixture("\r\n   \r\n");
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<Steps>("steps");
+        QTest::addColumn<QString>("counts");
+        const Steps submit = Started + u", Submit"_s;
+        QTest::newRow("before a game")
+            << "uno\r\n"_ba << u"Load, LoadPhrases, Submit"_s << u"-/0/0"_s;
+        QTest::newRow("a start") << "uno\r\ndos\r\n"_ba << Started << u"0/0/2"_s;
+        QTest::newRow("a start during a game")
+            << "uno\r\ndos\r\n"_ba << submit + u", click 3, Submit, Start"_s << u"0/0/2"_s;
+        QTest::newRow("no accent, no click") << "uno\r\ndos\r\n"_ba << submit << u"1/0/1"_s;
+        QTest::newRow("an accent, no click") << "mam\xE1\r\n"_ba << submit << u"0/1/1"_s;
+        QTest::newRow("the accent put back")
+            << "mam\xE1\r\n"_ba << Started + u", click 4, Submit"_s << u"1/0/0"_s;
+        QTest::newRow("one accent too many")
+            << "mam\xE1\r\n"_ba << Started + u", click 4, click 2, Submit"_s << u"0/1/1"_s;
+        QTest::newRow("a capital vowel")
+            << "\xC9l\r\n"_ba << Started + u", click 1, Submit"_s << u"1/0/0"_s;
+        QTest::newRow("two misses") << "mam\xE1\r\n"_ba << submit + u", Submit"_s << u"0/2/1"_s;
+        QTest::newRow("Help keeps the counts")
+            << "uno\r\n"_ba << submit + u", Help"_s << u"1/0/0"_s;
+        QTest::newRow("a board cleared by Help")
+            << "uno\r\n"_ba << Started + u", Help, Submit"_s << u"0/1/1"_s;
+        QTest::newRow("after the last phrase")
+            << "uno\r\n"_ba << submit + u", Submit"_s << u"1/0/0"_s;
+        QTest::newRow("past the board, as far as it shows")
+            << QByteArray(400, 'z') << submit << u"1/0/0"_s;
+    }
+    void counts()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(Steps, steps);
+        QFETCH(QString, counts);
+        GameFixture fixture(phraseFile(file), {0, 0, 0, 0.9});
+        fixture.play(steps);
+        QCOMPARE(fixture.counts(), counts);
+    }
+
+    void missesStopAtTheLargest16BitCount()
+    {
+        GameFixture fixture("mam\xE1\r\n");
         fixture.start();
-        QCOMPARE(fixture.shownTiles(), 1);
-        QCOMPARE(fixture.game.hitCount(), std::optional<std::uint64_t>(0));
+        for (int i = 0; i < 32768; ++i)
+            fixture.game.CheckAnswer();
+        QCOMPARE(fixture.game.missCount(), 32767);
+    }
+
+    // The shown tiles, read from tile 0: empty, then each character of the phrase without
+    // its acute accent; a click toggles the accent of its tile.
+    void board_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<Steps>("steps");
+        QTest::addColumn<QString>("board");
+        QTest::addColumn<int>("shown");
+        QTest::newRow("an empty phrase") << ""_ba << u"show "_s << QString() << 1;
+        QTest::newRow("sí") << ""_ba << u"show sí"_s << u"si"_s << 3;
+        QTest::newRow("capitals, ñ and ü") << ""_ba << u"show ÁÉÍÓÚ ñü"_s << u"AEIOU ñü"_s << 9;
+        QTest::newRow("383 characters")
+            << ""_ba << u"show "_s + QString(383, u'á') << QString(383, u'a') << 384;
+        QTest::newRow("past the last tile")
+            << ""_ba << u"show "_s + QString(500, u'é') << QString(383, u'e') << 384;
+        QTest::newRow("a board cleared") << ""_ba << u"show tele, ClearBoard"_s << QString() << 0;
+        QTest::newRow("Start shows the head of the queue")
+            << "el caf\xE9\r\n"_ba << Started << u"el cafe"_s << 8;
+        QTest::newRow("Start without phrases") << "\r\n   \r\n"_ba << Started << QString() << 1;
+        QTest::newRow("a hit shows the next phrase")
+            << "uno\r\ndos\r\n"_ba << Started + u", Submit"_s << u"dos"_s << 4;
+        QTest::newRow("the last hit leaves an empty board")
+            << "uno\r\n"_ba << Started + u", Submit"_s << QString() << 1;
+        QTest::newRow("a miss keeps the phrase")
+            << "mam\xE1\r\n"_ba << Started + u", click 2, Submit"_s << u"máma"_s << 5;
+        QTest::newRow("Help hides the phrase")
+            << "uno\r\n"_ba << Started + u", Help"_s << QString() << 0;
+        QTest::newRow("a click on a vowel") << ""_ba << u"show tele, click 2"_s << u"téle"_s << 5;
+        QTest::newRow("two clicks on one vowel")
+            << ""_ba << u"show tele, click 2, click 2"_s << u"tele"_s << 5;
+        QTest::newRow("clicks on a consonant and tile 0")
+            << ""_ba << u"show tele, click 1, click 0"_s << u"tele"_s << 5;
+        QTest::newRow("clicks outside the tiles")
+            << ""_ba << u"show tele, click -1, click 384"_s << u"tele"_s << 5;
+    }
+    void board()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(Steps, steps);
+        QFETCH(QString, board);
+        QFETCH(int, shown);
+        GameFixture fixture(phraseFile(file), {0, 0, 0, 0.9});
+        fixture.play(steps);
+        QCOMPARE(fixture.board(), board);
+        QCOMPARE(fixture.shownTiles(), shown);
+    }
+
+    // Text colours of tiles 0 to 6 on the board of "tele" or "mamá": the tile clicked last
+    // is selected and the one before turns white; a miss tints every tile of the answer,
+    // the hidden one that ends it too; a new phrase starts from white tiles.
+    void colours_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<Steps>("steps");
+        QTest::addColumn<QString>("colours");
+        const Steps tele = u"show tele"_s;
+        const Steps missed = Started + u", click 2, Submit"_s;
+        QTest::newRow("a click") << ""_ba << tele + u", click 2"_s << u"WWSWWWW"_s;
+        QTest::newRow("a second click on the tile")
+            << ""_ba << tele + u", click 2, click 2"_s << u"WWSWWWW"_s;
+        QTest::newRow("then another tile")
+            << ""_ba << tele + u", click 2, click 4"_s << u"WWWWSWW"_s;
+        QTest::newRow("then tile 0") << ""_ba << tele + u", click 4, click 0"_s << u"SWWWWWW"_s;
+        QTest::newRow("a click outside the tiles")
+            << ""_ba << tele + u", click 2, click 384"_s << u"WWSWWWW"_s;
+        QTest::newRow("a miss") << "mam\xE1\r\n"_ba << missed << u"TTTTTTW"_s;
+        QTest::newRow("a click after a miss")
+            << "mam\xE1\r\n"_ba << missed + u", click 3"_s << u"TTWSTTW"_s;
+        QTest::newRow("the first click whitens tile 0")
+            << "mam\xE1\r\n"_ba << Started + u", Submit, click 2"_s << u"WTSTTTW"_s;
+        QTest::newRow("a click whitens the tile selected on the board before")
+            << "mam\xE1\r\n"_ba << Started + u", click 3, Start, Submit, click 2"_s << u"TTSWTTW"_s;
+        QTest::newRow("a new phrase")
+            << "mam\xE1\r\n"_ba << missed + u", show dos"_s << u"WWWWWWW"_s;
+    }
+    void colours()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(Steps, steps);
+        QFETCH(QString, colours);
+        GameFixture fixture(phraseFile(file));
+        fixture.play(steps);
+        QCOMPARE(fixture.colours(7), colours);
+    }
+
+    // Every tile back at 36 points and white, the enlarged and tinted ones too.
+    void newPhraseStartsFromPlainTiles()
+    {
+        GameFixture fixture("uno\r\n");
+        fixture.play(u"show tele, hover 3, click 2, Submit, show dos"_s);
+        QStringList changed;
+        for (int i = 0; i < TileCount; ++i) {
+            if (fixture.game.letter(i).points != 36
+                || fixture.game.letter(i).textColour != 0xFFFFFF)
+                changed << QString::number(i);
+        }
+        QCOMPARE(changed, QStringList());
     }
 
     // Tiles 150 twips wide (the empty tile 0 180), 50 apart, from (0, 400); a row ends
@@ -216,120 +413,12 @@ private slots:
         QCOMPARE(fixture.game.letter(2).height, 825.0f);
     }
 
-    // Tile 0 is empty; tile i shows character i without its acute accent.
-    void boardShowsThePhraseUnaccented_data()
-    {
-        QTest::addColumn<QString>("phrase");
-        QTest::addColumn<QString>("board");
-        QTest::addColumn<int>("shown");
-        QTest::newRow("empty") << QString() << QString() << 1;
-        QTest::newRow("sí") << u"sí"_s << u"si"_s << 3;
-        QTest::newRow("capitals, ñ and ü") << u"ÁÉÍÓÚ ñü"_s << u"AEIOU ñü"_s << 9;
-        QTest::newRow("383 characters") << QString(383, u'á') << QString(383, u'a') << 384;
-        QTest::newRow("past the last tile") << QString(500, u'é') << QString(383, u'e') << 384;
-    }
-    void boardShowsThePhraseUnaccented()
-    {
-        QFETCH(QString, phrase);
-        QFETCH(QString, board);
-        QFETCH(int, shown);
-        GameFixture fixture("uno\r\n");
-        fixture.game.ShowPhrase(phrase.toStdU16String());
-        QCOMPARE(fixture.board(), board);
-        QCOMPARE(fixture.shownTiles(), shown);
-    }
-
-    void showPhraseClearsThePanel()
-    {
-        GameFixture fixture("uno\r\n");
-        fixture.game.Load();
-        fixture.game.Help();
-        fixture.game.ShowPhrase(u"uno");
-        QCOMPARE(fixture.lines(), QStringList());
-    }
-
-    void showPhraseStartsFromPlainTiles()
-    {
-        GameFixture fixture("uno\r\n");
-        fixture.game.ShowPhrase(u"tele");
-        fixture.game.LetterMouseMove(3);
-        fixture.game.LetterClick(2);
-        fixture.game.Submit();
-        fixture.game.ShowPhrase(u"dos");
-        std::set<double> points;
-        std::set<BgrColour> colours;
-        for (int i = 0; i < TileCount; ++i) {
-            points.insert(fixture.game.letter(i).points);
-            colours.insert(fixture.game.letter(i).textColour);
-        }
-        QCOMPARE(points, std::set<double>{36});
-        QCOMPARE(colours, std::set<BgrColour>{White});
-    }
-
-    void clearBoardHidesAndEmptiesEveryTile()
-    {
-        GameFixture fixture("uno\r\n");
-        fixture.game.ShowPhrase(u"tele");
-        fixture.game.ClearBoard();
-        QCOMPARE(fixture.shownTiles(), 0);
-        QCOMPARE(fixture.game.letter(2).caption, std::u16string());
-    }
-
-    // A click toggles the tile's accent and colours it as the tile clicked last; the one
-    // clicked before turns white.
-    void clicks_data()
-    {
-        QTest::addColumn<QList<int>>("clicks");
-        QTest::addColumn<QString>("board");
-        QTest::addColumn<QList<uint>>("colours");
-        const QList<uint> none = {White, White, White, White, White};
-        QTest::newRow("a vowel") << QList<int>{2} << u"téle"_s
-                                 << QList<uint>{White, White, Selected, White, White};
-        QTest::newRow("twice") << QList<int>{2, 2} << u"tele"_s
-                               << QList<uint>{White, White, Selected, White, White};
-        QTest::newRow("then another")
-            << QList<int>{2, 4} << u"télé"_s << QList<uint>{White, White, White, White, Selected};
-        QTest::newRow("a consonant")
-            << QList<int>{1} << u"tele"_s << QList<uint>{White, Selected, White, White, White};
-        QTest::newRow("tile 0") << QList<int>{4, 0} << u"telé"_s
-                                << QList<uint>{Selected, White, White, White, White};
-        QTest::newRow("a tile outside the array") << QList<int>{-1, 384} << u"tele"_s << none;
-    }
-    void clicks()
-    {
-        QFETCH(QList<int>, clicks);
-        QFETCH(QString, board);
-        QFETCH(QList<uint>, colours);
-        GameFixture fixture("uno\r\n");
-        fixture.game.ShowPhrase(u"tele");
-        for (int tile : clicks)
-            fixture.game.LetterClick(tile);
-        QCOMPARE(fixture.board(), board);
-        QList<uint> shown;
-        for (int i = 0; i < 5; ++i)
-            shown << fixture.game.letter(i).textColour;
-        QCOMPARE(shown, colours);
-    }
-
-    void clickAfterAMissWhitensOnlyTheSelectedTile()
-    {
-        GameFixture fixture("mam\xE1\r\n");
-        fixture.start();
-        fixture.game.LetterClick(2);
-        fixture.game.Submit();
-        fixture.game.LetterClick(3);
-        QCOMPARE(fixture.game.letter(2).textColour, White);
-        QCOMPARE(fixture.game.letter(4).textColour, WrongAnswer);
-    }
-
     // The tile under the mouse grows to 46 points, in front of every other label; the
     // one hovered before shrinks back to 36.
     void hover()
     {
         GameFixture fixture("uno\r\n");
-        fixture.game.ShowPhrase(u"tele");
-        fixture.game.LetterMouseMove(3);
-        fixture.game.LetterMouseMove(4);
+        fixture.play(u"show tele, hover 3, hover 4"_s);
         QCOMPARE(fixture.game.letter(3).points, 36.0);
         QCOMPARE(fixture.game.letter(4).points, 46.0);
         QCOMPARE(fixture.game.letter(4).width, 210.0f);
@@ -339,8 +428,7 @@ private slots:
     void hoverKeepsTheTileInPlace()
     {
         GameFixture fixture("uno\r\n");
-        fixture.game.ShowPhrase(u"tele");
-        fixture.game.LetterMouseMove(2);
+        fixture.play(u"show tele, hover 2"_s);
         QCOMPARE(fixture.game.letter(2).left, 430.0f);
         QCOMPARE(fixture.game.letter(2).top, 400.0f);
     }
@@ -351,160 +439,28 @@ private slots:
         QCOMPARE(fixture.game.frontToBack().front(), Game::ReportLabelIndex);
     }
 
-    void submissionBeforeAGamePrompts()
+    // The report's caption: written after each submission that finds an attempt, again
+    // after the last phrase; emptied by Start, Help and Credits.
+    void report_data()
     {
+        QTest::addColumn<Steps>("steps");
+        QTest::addColumn<QString>("caption");
+        const Steps hit = Started + u", Submit"_s;
+        QTest::newRow("before a game") << u"Load, LoadPhrases, Submit"_s << QString();
+        QTest::newRow("a hit") << hit << u" Score :  100% Shots :  1 Hits   :  1"_s;
+        QTest::newRow("after the last phrase")
+            << hit + u", Submit"_s << u" Score :  100% Shots :  1 Hits   :  1"_s;
+        QTest::newRow("a new game") << hit + u", Start"_s << QString();
+        QTest::newRow("Help") << hit + u", Help"_s << QString();
+        QTest::newRow("Credits") << hit + u", Credits"_s << QString();
+    }
+    void report()
+    {
+        QFETCH(Steps, steps);
+        QFETCH(QString, caption);
         GameFixture fixture("uno\r\n");
-        fixture.game.Load();
-        fixture.game.LoadPhrases();
-        fixture.game.Submit();
-        QCOMPARE(fixture.lines(), Prompt);
-        QCOMPARE(fixture.report(), QString());
-        QCOMPARE(fixture.game.missCount(), 0);
-    }
-
-    // A miss counts one and tints every shown tile, the right ones too, and the hidden
-    // tile that ends the answer; the phrase stays.
-    void miss()
-    {
-        GameFixture fixture("mam\xE1\r\n");
-        fixture.start();
-        fixture.game.LetterClick(2);
-        fixture.game.Submit();
-        QCOMPARE(fixture.game.missCount(), 1);
-        QCOMPARE(fixture.board(), u"máma"_s);
-        QList<BgrColour> colours;
-        for (int i = 0; i <= 6; ++i)
-            colours << fixture.game.letter(i).textColour;
-        QCOMPARE(colours, QList<BgrColour>(6, WrongAnswer) << White);
-    }
-
-    // Only the very same characters are a hit; a hit shows the next phrase.
-    void answers_data()
-    {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QList<int>>("clicks");
-        QTest::addColumn<int>("hits");
-        QTest::newRow("no accent, no click") << "uno\r\n"_ba << QList<int>{} << 1;
-        QTest::newRow("an accent, no click") << "mam\xE1\r\n"_ba << QList<int>{} << 0;
-        QTest::newRow("the accent put back") << "mam\xE1\r\n"_ba << QList<int>{4} << 1;
-        QTest::newRow("one accent too many") << "mam\xE1\r\n"_ba << QList<int>{4, 2} << 0;
-        QTest::newRow("a capital") << "\xC9l\r\n"_ba << QList<int>{1} << 1;
-        QTest::newRow("past the board, as far as it shows")
-            << QByteArray(400, 'z') << QList<int>{} << 1;
-    }
-    void answers()
-    {
-        QFETCH(QByteArray, file);
-        QFETCH(QList<int>, clicks);
-        QFETCH(int, hits);
-        GameFixture fixture(file.toStdString());
-        fixture.start();
-        for (int tile : clicks)
-            fixture.game.LetterClick(tile);
-        fixture.game.Submit();
-        QCOMPARE(fixture.game.hitCount(), std::optional<std::uint64_t>(hits));
-    }
-
-    void hitShowsTheNextPhrase()
-    {
-        GameFixture fixture("uno\r\ndos\r\n", {0, 0, 0, 0.9});
-        fixture.start();
-        fixture.game.Submit();
-        QCOMPARE(fixture.board(), u"dos"_s);
-        QCOMPARE(fixture.game.playListCount(), 1u);
-    }
-
-    void lastHitLeavesAnEmptyBoard()
-    {
-        GameFixture fixture("uno\r\n");
-        fixture.start();
-        fixture.game.Submit();
-        QCOMPARE(fixture.shownTiles(), 1);
-        QCOMPARE(fixture.game.playListCount(), 0u);
-    }
-
-    void afterTheLastPhraseTheReportStays()
-    {
-        GameFixture fixture("uno\r\n");
-        fixture.start();
-        fixture.game.Submit();
-        fixture.game.Submit();
-        QCOMPARE(fixture.lines(), Prompt);
-        QCOMPARE(fixture.report(), u" Score :  100% Shots :  1 Hits   :  1"_s);
-    }
-
-    void helpDuringAGameHidesThePhrase()
-    {
-        GameFixture fixture("uno\r\n");
-        fixture.start();
-        fixture.game.Help();
-        fixture.game.Submit();
-        QCOMPARE(fixture.game.missCount(), 1);
-        QCOMPARE(fixture.game.playListCount(), 1u);
-    }
-
-    void missesStopAtTheLargest16BitCount()
-    {
-        GameFixture fixture("mam\xE1\r\n");
-        fixture.start();
-        for (int i = 0; i < 32768; ++i)
-            fixture.game.CheckAnswer();
-        QCOMPARE(fixture.game.missCount(), 32767);
-    }
-
-    // Help and Credits clear the board, the panel and the report, and print their lines.
-    void messages_data()
-    {
-        QTest::addColumn<bool>("help");
-        QTest::addColumn<QStringList>("lines");
-        QTest::newRow("Help") << true
-                              << QStringList{
-                                     u""_s,
-                                     u" Acutrix automatically searches and loads "_s,
-                                     u" the file : Tilde.TXT."_s,
-                                     u" Make sure that the EXE file and the TXT file are  "_s,
-                                     u" the same folder."_s,
-                                     u""_s,
-                                     u" Click START to begin the test."_s,
-                                     u""_s,
-                                     u" Click the letters to add/remove the tilde."_s,
-                                     u""_s,
-                                     u" Double-click the background to submit your answer."_s,
-                                     u""_s,
-                                     u" If your answer is correct,a new phrase will show up!"_s};
-        QTest::newRow("Credits") << false
-                                 << QStringList{u""_s,
-                                                u" Acutrix, the acute accent quiz."_s,
-                                                u""_s,
-                                                u" Written by the Acutrix developers."_s,
-                                                u""_s,
-                                                u" Made with C++, Qt and Comfortaa."_s,
-                                                u""_s,
-                                                u" Free software: GNU GPL 3 or later."_s,
-                                                u" Thanks to every teacher!"_s};
-    }
-    void messages()
-    {
-        QFETCH(bool, help);
-        QFETCH(QStringList, lines);
-        GameFixture fixture("uno\r\n");
-        fixture.start();
-        fixture.game.Submit();
-        help ? fixture.game.Help() : fixture.game.Credits();
-        help ? fixture.game.Help() : fixture.game.Credits();
-        QCOMPARE(fixture.lines(), lines);
-        QCOMPARE(fixture.shownTiles(), 0);
-        QCOMPARE(fixture.report(), QString());
-        QCOMPARE(fixture.game.hitCount(), std::optional<std::uint64_t>(1));
-    }
-
-    void newBackgroundErasesThePanel()
-    {
-        GameFixture fixture("uno\r\n");
-        fixture.game.Load();
-        fixture.game.LoadPhrases();
-        fixture.game.PaintBackground();
-        QCOMPARE(fixture.lines(), QStringList());
+        fixture.play(steps);
+        QCOMPARE(fixture.report(), caption);
     }
 
     // Low in the window: 85/100 of the window's outer height plus its top on the screen,
@@ -531,82 +487,34 @@ private slots:
         QFETCH(float, top);
         GameFixture fixture("mam\xE1\r\n");
         fixture.window.geometry = frame;
-        fixture.start();
-        fixture.game.Submit();
+        fixture.play(Started + u", Submit"_s);
         QCOMPARE(fixture.report(), u" Score :  0% Shots :  1 Hits   :  0"_s);
         QCOMPARE(fixture.game.reportLabel().left, left);
         QCOMPARE(fixture.game.reportLabel().top, top);
     }
 
+    // With no attempt counted, a submission leaves the report where it was made.
+    void reportStaysWithoutAnAttempt()
+    {
+        GameFixture fixture("uno\r\n");
+        fixture.play(u"Load, LoadPhrases, Submit"_s);
+        QCOMPARE(fixture.game.reportLabel().left, 6360.0f);
+        QCOMPARE(fixture.game.reportLabel().top, 4560.0f);
+        QCOMPARE(uint(fixture.game.reportLabel().textColour), 0x00FF00u);
+    }
+
     void reportIsColouredByTheScore()
     {
         GameFixture fixture("mam\xE1\r\n");
-        fixture.start();
-        fixture.game.Submit();
+        fixture.play(Started + u", Submit"_s);
         QCOMPARE(uint(fixture.game.reportLabel().textColour), 0x0000FFu);
-    }
-    // The random source is seeded once, at Load, before its first draw: a colour at Load,
-    // then at each Start a colour and one draw a phrase.
-    void seedsOnceBeforeTheFirstDraw()
-    {
-        QString calls;
-        struct Recorder : RandomSource {
-            explicit Recorder(QString &log)
-                : calls(log)
-            { }
-            void seed(float) override { calls += u's'; }
-            double next() override
-            {
-                calls += u'd';
-                return 0;
-            }
-            QString &calls;
-        };
-        FixedMeasure measure;
-        FixedWindow window;
-        Game game(
-            measure, window, [] { return std::optional<std::string>("uno\r\ndos\r\n"); },
-            [] { return 0.0f; }, std::make_unique<Recorder>(calls));
-        game.Load();
-        game.LoadPhrases();
-        game.Start();
-        game.Start();
-        QCOMPARE(calls, u"sddddddd"_s);
-    }
-
-    // The first click whitens the tile that selectedTile names: tile 0 at first, and
-    // after a new board the tile clicked on the board before.
-    void clickWhitensTheTileSelectedBefore_data()
-    {
-        QTest::addColumn<QList<int>>("earlier");
-        QTest::addColumn<int>("whitened");
-        QTest::addColumn<int>("tinted");
-        QTest::newRow("tile 0 at first") << QList<int>{} << 0 << 1;
-        QTest::newRow("a tile of the board before") << QList<int>{3} << 3 << 0;
-    }
-    void clickWhitensTheTileSelectedBefore()
-    {
-        QFETCH(QList<int>, earlier);
-        QFETCH(int, whitened);
-        QFETCH(int, tinted);
-        GameFixture fixture("mam\xE1\r\n");
-        fixture.start();
-        for (int tile : earlier)
-            fixture.game.LetterClick(tile);
-        fixture.game.Start();
-        fixture.game.Submit();
-        fixture.game.LetterClick(2);
-        QCOMPARE(fixture.game.letter(whitened).textColour, White);
-        QCOMPARE(fixture.game.letter(tinted).textColour, WrongAnswer);
     }
 
     // A further move within the tile under the mouse keeps it enlarged.
     void hoverTwiceOverOneTile()
     {
         GameFixture fixture("uno\r\n");
-        fixture.game.ShowPhrase(u"tele");
-        fixture.game.LetterMouseMove(3);
-        fixture.game.LetterMouseMove(3);
+        fixture.play(u"show tele, hover 3, hover 3"_s);
         QCOMPARE(fixture.game.letter(3).points, 46.0);
     }
 
@@ -615,14 +523,13 @@ private slots:
     void helpEmptiesTheReportInPlace()
     {
         GameFixture fixture("uno\r\n");
-        fixture.start();
-        fixture.game.Submit();
+        fixture.play(Started + u", Submit"_s);
         const Label before = fixture.game.reportLabel();
-        fixture.game.Help();
+        fixture.play(u"Help"_s);
         QCOMPARE(fixture.game.reportLabel().width, 150.0f);
         QCOMPARE(fixture.game.reportLabel().left, before.left);
         QCOMPARE(fixture.game.reportLabel().top, before.top);
-        fixture.game.Submit();
+        fixture.play(u"Submit"_s);
         QCOMPARE(fixture.report(), u" Score :  100% Shots :  1 Hits   :  1"_s);
     }
 };

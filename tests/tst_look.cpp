@@ -29,9 +29,8 @@ class TestLook : public QObject
     Q_OBJECT
 
 private slots:
-    // Every draw lies in [0, 1), and the draws reach its top; the fraction of a second
-    // counts in the seed.
-    void randomSource()
+    // Every draw lies in [0, 1), and the draws reach its top.
+    void drawsLieInTheUnitInterval()
     {
         MersenneRandom random;
         random.seed(45296.25f);
@@ -45,6 +44,12 @@ private slots:
         QVERIFY(lowest >= 0);
         QVERIFY(highest < 1);
         QVERIFY(highest > 0.99);
+    }
+
+    // A quarter of a second later is another seed.
+    void seedKeepsTheFractionOfASecond()
+    {
+        MersenneRandom random;
         random.seed(45296.25f);
         MersenneRandom later;
         later.seed(45296.5f);

@@ -194,67 +194,100 @@ private slots:
         QCOMPARE(qtext(decodeWindows1252(bytes)), expected);
     }
 
-    // "Tilde.txt" itself, else a name that differs only in letter case; read when 64 MiB at
-    // most (in sparse files, which cost no disk) and when this user may read it.
-    void phraseFileRead()
+    // "Tilde.txt" itself, else a name that differs only in letter case.
+    void phraseFileFound_data()
+    {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QString>("found");
+        QTest::newRow("none") << QStringList{u"Tilde.txt.bak"_s} << QString();
+        QTest::newRow("another case") << QStringList{u"TILDE.TXT"_s} << u"TILDE.TXT"_s;
+        QTest::newRow("the very name first")
+            << QStringList{u"TILDE.TXT"_s, u"Tilde.txt"_s, u"tilde.txt"_s} << u"Tilde.txt"_s;
+    }
+    void phraseFileFound()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(QString, found);
+        QTemporaryDir dir;
+        for (const QString &name : files)
+            QVERIFY(QFile(dir.filePath(name)).open(QIODevice::WriteOnly));
+        QCOMPARE(QFileInfo(locatePhraseFile(dir.path())).fileName(), found);
+    }
+
+    // Read when 64 MiB at most (sparse files, which cost no disk).
+    void phraseFileSizeLimit_data()
+    {
+        QTest::addColumn<qint64>("size");
+        QTest::addColumn<bool>("read");
+        QTest::newRow("64 MiB") << qint64(64) * 1024 * 1024 << true;
+        QTest::newRow("a byte more") << qint64(64) * 1024 * 1024 + 1 << false;
+    }
+    void phraseFileSizeLimit()
+    {
+        QFETCH(qint64, size);
+        QFETCH(bool, read);
+        QTemporaryDir dir;
+        QFile file(dir.filePath(u"Tilde.txt"_s));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.resize(size));
+        const std::optional<std::string> bytes = readPhraseFile(dir.path());
+        QCOMPARE(qint64(bytes.value_or(std::string()).size()), read ? size : 0);
+    }
+
+    // A file this user may not read is not read.
+    void phraseFileUnreadable()
     {
         QTemporaryDir dir;
-        const auto add = [&](const QString &name) {
-            QFile made(dir.filePath(name));
-            return made.open(QIODevice::WriteOnly)
-                ? QFileInfo(locatePhraseFile(dir.path())).fileName()
-                : u"not made"_s;
-        };
-        QCOMPARE(add(u"Tilde.txt.bak"_s), QString());
-        QCOMPARE(add(u"TILDE.TXT"_s), u"TILDE.TXT"_s);
-        QCOMPARE(add(u"Tilde.txt"_s), u"Tilde.txt"_s);
         QFile file(dir.filePath(u"Tilde.txt"_s));
-        QVERIFY(file.resize(64 << 20));
-        QCOMPARE(readPhraseFile(dir.path()).value_or(std::string()).size(), 64u << 20);
-        QVERIFY(file.resize((64 << 20) + 1));
-        QVERIFY(!readPhraseFile(dir.path()));
+        QVERIFY(file.open(QIODevice::WriteOnly));
         QVERIFY(file.resize(5));
         QVERIFY(file.setPermissions({}));
         QVERIFY(QFile::setPermissions(dir.path(), QFile::ExeOther | QFile::ExeOwner));
-        QCOMPARE(readAsNobody(dir.path()), 0);
+        const int read = readAsNobody(dir.path());
         QVERIFY(QFile::setPermissions(dir.path(),
                                       QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        QCOMPARE(read, 0);
     }
 
     // Each phrase that is not spaces only goes in at k = floor(u * (m + 1) / 2^53) of the m
     // already placed, for a draw u * 2^-53; u is random or the last one below a slot edge.
+    void queueIsTheLiteralInsertion_data()
+    {
+        QTest::addColumn<int>("size");
+        for (int size : {0, 1, 2, 3, 63, 64, 65, 100, 129, 300, 4099})
+            QTest::addRow("%d phrases", size) << size;
+    }
     void queueIsTheLiteralInsertion()
     {
-        std::mt19937_64 engine(7);
-        for (int size : {0, 1, 2, 3, 63, 64, 65, 100, 129, 300, 4099}) {
-            QStringList source;
-            QStringList expected;
-            std::vector<double> draws;
-            for (int i = 0; i < size; ++i) {
-                source << (i % 7 == 3        ? QString(i % 3, u' ')
-                               : i % 13 == 5 ? u"\t"_s
-                                             : u" phrase %1"_s.arg(i % 50));
-                const Wide m = expected.size() + 1;
-                const Wide j = engine() % m + 1;
-                const Wide u = i % 2 ? engine() >> 11 : ((j << 53) - 1) / m;
-                if (i % 7 != 3) {
-                    draws.push_back(double(u) * 0x1.0p-53);
-                    expected.insert(qsizetype(u * m >> 53), source.last());
-                }
+        QFETCH(int, size);
+        std::mt19937_64 engine(size);
+        QStringList source;
+        QStringList expected;
+        std::vector<double> draws;
+        for (int i = 0; i < size; ++i) {
+            source << (i % 7 == 3        ? QString(i % 3, u' ')
+                           : i % 13 == 5 ? u"\t"_s
+                                         : u" phrase %1"_s.arg(i % 50));
+            const Wide m = expected.size() + 1;
+            const Wide j = engine() % m + 1;
+            const Wide u = i % 2 ? engine() >> 11 : ((j << 53) - 1) / m;
+            if (i % 7 != 3) {
+                draws.push_back(double(u) * 0x1.0p-53);
+                expected.insert(qsizetype(u * m >> 53), source.last());
             }
-            std::vector<std::u16string> phrases;
-            for (const QString &phrase : source)
-                phrases.push_back(phrase.toStdU16String());
-            std::size_t taken = 0;
-            const auto drawGap = [&](std::size_t gaps) {
-                return std::size_t(Wide(draws.at(taken++) * 0x1.0p53) * gaps >> 53);
-            };
-            QStringList queue;
-            for (const std::uint32_t index : shuffledQueue(phrases, drawGap))
-                queue << source[qsizetype(index)];
-            QCOMPARE(queue, expected);
-            QCOMPARE(taken, draws.size());
         }
+        std::vector<std::u16string> phrases;
+        for (const QString &phrase : source)
+            phrases.push_back(phrase.toStdU16String());
+        std::size_t taken = 0;
+        const auto drawGap = [&](std::size_t gaps) {
+            return std::size_t(Wide(draws.at(taken++) * 0x1.0p53) * gaps >> 53);
+        };
+        QStringList queue;
+        for (const std::uint32_t index : shuffledQueue(phrases, drawGap))
+            queue << source[qsizetype(index)];
+        QCOMPARE(queue, expected);
+        QCOMPARE(taken, draws.size());
     }
 
     void shippedFile_data()
@@ -285,10 +318,20 @@ private slots:
                 wrong << phrase;
         }
         QCOMPARE(wrong, QStringList());
-        if (set.isEmpty())
-            return;
-        // A set: 60 phrases at least, none twice, a quarter holding a word of the set's
-        // kind that takes no accent (from set-plain-words.txt).
+    }
+
+    // A set: 60 phrases at least, none twice, a quarter holding a word of the set's kind
+    // that takes no accent (from set-plain-words.txt).
+    void practiceSet_data()
+    {
+        QTest::addColumn<QString>("set");
+        for (const char *set : Sets)
+            QTest::newRow(set) << QString::fromLatin1(set);
+    }
+    void practiceSet()
+    {
+        QFETCH(QString, set);
+        const QStringList phrases = phrasesOf(contents(u"data/sets/%1/Tilde.txt"_s.arg(set)));
         QVERIFY(phrases.size() >= 60);
         QCOMPARE(QStringList(phrases).removeDuplicates(), 0);
         const QRegularExpression line(u"^"_s + set + u": *(.+)$"_s,

@@ -8,8 +8,7 @@
 #        check-packaging.sh deb DEB FILE_LIST
 # FILE_LIST names the programs' folder bin; BINDIR is where the build installs them.
 # install: cmake --install puts exactly the listed files in place, the desktop entry,
-#   metainfo and manual pages are valid, the launcher and its options behave, and
-#   the project's shell scripts pass shellcheck (where it is installed).
+#   metainfo and manual pages are valid, and the launcher and its options behave.
 # source: the source package builds from the files git has in SOURCE_DIR, committed or
 #   not, and lintian (where installed) finds no error and no warning in it. Exits 77
 #   when SOURCE_DIR is not a git checkout.
@@ -258,20 +257,6 @@ STUB
     [ "$status" -eq 2 ] || fail "an unknown option gave status $status"
 }
 
-# Every shell script of the project passes shellcheck, where it is installed.
-check_scripts() {
-    if ! command -v shellcheck >/dev/null; then
-        echo "shellcheck is not installed: the shell scripts are not checked"
-        return 0
-    fi
-    cd "$(dirname "$0")/../.."
-    find . \( -name .git -o -type d \( -name 'build*' -o -name 'obj-*' \) \) -prune -o -type f \
-        \( -name '*.sh' -o -path ./.ci/run -o -path ./packaging/acutrix-launcher.in \
-        -o -path './debian/tests/*' ! -name control \) -print0 >"$scratch/scripts"
-    grep -qzx ./packaging/acutrix-launcher.in "$scratch/scripts" || fail "no scripts in $PWD"
-    xargs -0 shellcheck <"$scratch/scripts" >&2 || fail "shellcheck finds faults in the scripts"
-}
-
 case $mode in
     install)
         cmake=$2 build=$3 list=$4 bindir=$5
@@ -280,7 +265,6 @@ case $mode in
         sed "s|^bin/|$bindir/|" "$list" >"$scratch/installed-files.txt"
         check_tree "$scratch/prefix" "$scratch/installed-files.txt"
         check_launcher "$scratch/prefix" "$bindir"
-        check_scripts
         ;;
     source)
         source=$2
