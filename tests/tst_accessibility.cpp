@@ -113,38 +113,31 @@ private slots:
         QTest::addColumn<QStringList>("steps");
         QTest::addColumn<QString>("what");
         QTest::addColumn<QString>("read");
-        const QStringList start{u"Start"_s};
-        QTest::newRow("accents taken away")
-            << Phrase << start << u"tiles"_s << u"|E|l|space|e|s|t|a|space|a|q|u|i|.|"_s;
-        QTest::newRow("one letter") << "y"_ba << start << u"tiles"_s << u"|y|"_s;
-        QTest::newRow("spaces inside") << "a  b"_ba << start << u"tiles"_s << u"|a|space|b|"_s;
-        QTest::newRow("a tab kept") << "a\tb"_ba << start << u"tiles"_s << u"|a|\t|b|"_s;
-        QTest::newRow("hidden tiles left out")
-            << Phrase << QStringList{u"Start"_s, u"Help"_s} << u"tiles"_s << QString();
-        QTest::newRow("pressed once")
-            << "ma"_ba << QStringList{u"Start"_s, u"2"_s} << u"tiles"_s << u"|m|á|"_s;
-        QTest::newRow("pressed twice")
-            << "ma"_ba << QStringList{u"Start"_s, u"2"_s, u"2"_s} << u"tiles"_s << u"|m|a|"_s;
-        QTest::newRow("the tile pressed last selected")
-            << "ma"_ba << QStringList{u"Start"_s, u"2"_s, u"1"_s} << u"selected"_s << u"-|s|-|"_s;
-        QTest::newRow("the board as it stands") << Phrase << QStringList{u"Start"_s, u"7"_s, u"1"_s}
-                                                << u"board"_s << u"Él está aqui."_s;
-        const QStringList miss{u"Start"_s, u"2"_s, u"submit"_s};
-        QTest::newRow("a miss: nothing selected")
-            << "ma"_ba << miss << u"selected"_s << u"-|-|-|"_s;
-        QTest::newRow("a miss: every tile wrong") << "ma"_ba << miss << u"wrong"_s << u"w|w|w|"_s;
-        QTest::newRow("a miss, then a press")
-            << "ma"_ba << QStringList{u"Start"_s, u"2"_s, u"submit"_s, u"1"_s} << u"wrong"_s
-            << u"w|-|-|"_s;
-        QTest::newRow("the report after a miss")
-            << Phrase << miss << u"report"_s << u" Score :  0% Shots :  1 Hits   :  0|"_s;
-        QTest::newRow("the report after a hit")
-            << Phrase << QStringList{u"Start"_s, u"1"_s, u"7"_s, u"12"_s, u"submit"_s}
-            << u"report"_s << u" Score :  100% Shots :  1 Hits   :  1|"_s;
-        QTest::newRow("the load report")
-            << Phrase << QStringList() << u"lines"_s
-            << u"| Tilde.TXT Loaded.| File contains :  1 phrases.|| Click START to begin"
-               " the test.| Click HELP to read the instructions.|"_s;
+        const auto row = [](const char *name, const QByteArray &phrase, const QString &steps,
+                            const QString &what, const QString &read) {
+            QTest::newRow(name) << phrase << steps.split(u',', Qt::SkipEmptyParts) << what << read;
+        };
+        const QString tiles = u"tiles"_s;
+        row("accents taken away", Phrase, u"Start"_s, tiles,
+            u"|E|l|space|e|s|t|a|space|a|q|u|i|.|"_s);
+        row("one letter", "y"_ba, u"Start"_s, tiles, u"|y|"_s);
+        row("spaces inside", "a  b"_ba, u"Start"_s, tiles, u"|a|space|b|"_s);
+        row("a tab kept", "a\tb"_ba, u"Start"_s, tiles, u"|a|\t|b|"_s);
+        row("hidden tiles left out", Phrase, u"Start,Help"_s, tiles, QString());
+        row("pressed once", "ma"_ba, u"Start,2"_s, tiles, u"|m|á|"_s);
+        row("pressed twice", "ma"_ba, u"Start,2,2"_s, tiles, u"|m|a|"_s);
+        row("the tile pressed last selected", "ma"_ba, u"Start,2,1"_s, u"selected"_s, u"-|s|-|"_s);
+        row("the board as it stands", Phrase, u"Start,7,1"_s, u"board"_s, u"Él está aqui."_s);
+        row("a miss: nothing selected", "ma"_ba, u"Start,2,submit"_s, u"selected"_s, u"-|-|-|"_s);
+        row("a miss: every tile wrong", "ma"_ba, u"Start,2,submit"_s, u"wrong"_s, u"w|w|w|"_s);
+        row("a miss, then a press", "ma"_ba, u"Start,2,submit,1"_s, u"wrong"_s, u"w|-|-|"_s);
+        row("the report after a miss", Phrase, u"Start,2,submit"_s, u"report"_s,
+            u" Score :  0% Shots :  1 Hits   :  0|"_s);
+        row("the report after a hit", Phrase, u"Start,1,7,12,submit"_s, u"report"_s,
+            u" Score :  100% Shots :  1 Hits   :  1|"_s);
+        row("the load report", Phrase, QString(), u"lines"_s,
+            u"| Tilde.TXT Loaded.| File contains :  1 phrases.|| Click START to begin the"
+            " test.| Click HELP to read the instructions.|"_s);
     }
     void reads()
     {
