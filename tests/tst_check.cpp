@@ -154,20 +154,14 @@ private slots:
         QTest::newRow("named pipe") << QByteArray() << u"pipe"_s << 2 << QString();
         QTest::newRow("over 64 MiB") << QByteArray() << u"huge"_s << 2 << QString();
         QTest::newRow("NUL bytes") << QByteArray(100, '\0') << u"file"_s << 2 << QString();
-        QTest::newRow("binary") << QByteArray("\x7F"
-                                              "ELF\x02\x01\x01\x00",
-                                              8)
-                                << u"file"_s << 2 << QString();
+        QTest::newRow("binary") << QByteArray::fromHex("7f454c46020101") << u"file"_s << 2
+                                << QString();
         QTest::newRow("Windows-1252")
-            << QByteArray("S\xED.\r\nEl cr\xEDmen.\r\n") << u"file"_s << 1 << u":2:4: error: "_s;
-        QTest::newRow("UTF-16 with its mark") << QByteArray("\xFF\xFE"
-                                                            "V\0i\0\xF3\0.\0",
-                                                            10)
-                                              << u"file"_s << 1 << u":1:1: error: "_s;
-        QTest::newRow("UTF-16, odd byte count") << QByteArray("\xFF\xFE"
-                                                              "V\0i\0\xF3",
-                                                              7)
-                                                << u"file"_s << 2 << u": "_s;
+            << "S\xED.\r\nEl cr\xEDmen.\r\n"_ba << u"file"_s << 1 << u":2:4: error: "_s;
+        QTest::newRow("UTF-16 with its mark")
+            << QByteArray::fromHex("fffe56006900f3002e00") << u"file"_s << 1 << u":1:1: error: "_s;
+        QTest::newRow("UTF-16, odd byte count")
+            << QByteArray::fromHex("fffe56006900f3") << u"file"_s << 2 << u": "_s;
         QTest::newRow("UTF-8, decomposed accent, joined")
             << QByteArray("Un cafe\xCC\x81.\n") << u"file"_s << 0 << u":1:7: note: "_s;
     }

@@ -235,8 +235,9 @@ private slots:
         QTest::newRow("before a game")
             << "uno\r\n"_ba << u"Load, LoadPhrases, Submit"_s << u"-/0/0"_s;
         QTest::newRow("a start") << "uno\r\ndos\r\n"_ba << Started << u"0/0/2"_s;
+        // A hit on "uno", a miss on "dós", then a new game.
         QTest::newRow("a start during a game")
-            << "uno\r\ndos\r\n"_ba << submit + u", click 3, Submit, Start"_s << u"0/0/2"_s;
+            << "uno\r\ndos\r\n"_ba << submit + u", click 2, Submit, Start"_s << u"0/0/2"_s;
         QTest::newRow("no accent, no click") << "uno\r\ndos\r\n"_ba << submit << u"1/0/1"_s;
         QTest::newRow("an accent, no click") << "mam\xE1\r\n"_ba << submit << u"0/1/1"_s;
         QTest::newRow("the accent put back")
@@ -503,11 +504,28 @@ private slots:
         QCOMPARE(uint(fixture.game.reportLabel().textColour), 0x00FF00u);
     }
 
+    // Coloured by the score before it is rounded: 25 hits in 42 shots, 59.52 %, are red.
+    void reportIsColouredByTheScore_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<Steps>("steps");
+        QTest::addColumn<uint>("colour");
+        QTest::newRow("0 %") << "mam\xE1\r\n"_ba << Started + u", Submit"_s << 0x0000FFu;
+        // The queue: "á", then the 24 "a"; 17 misses on "á", then 25 hits.
+        const QString misses = u", Submit"_s.repeated(17);
+        const QString hits = u", click 1, Submit"_s + u", Submit"_s.repeated(24);
+        QTest::newRow("59.52 %") << "a\r\n"_ba.repeated(24) + "\xE1\r\n"_ba
+                                 << Started + misses + hits << 0x0000FFu;
+        QTest::newRow("100 %") << "uno\r\n"_ba << Started + u", Submit"_s << 0x00FF00u;
+    }
     void reportIsColouredByTheScore()
     {
-        GameFixture fixture("mam\xE1\r\n");
-        fixture.play(Started + u", Submit"_s);
-        QCOMPARE(uint(fixture.game.reportLabel().textColour), 0x0000FFu);
+        QFETCH(QByteArray, file);
+        QFETCH(Steps, steps);
+        QFETCH(uint, colour);
+        GameFixture fixture(phraseFile(file));
+        fixture.play(steps);
+        QCOMPARE(uint(fixture.game.reportLabel().textColour), colour);
     }
 
     // A further move within the tile under the mouse keeps it enlarged.
