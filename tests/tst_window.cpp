@@ -276,12 +276,13 @@ private slots:
     // Nothing is laid out again when the window changes its size.
     void resizingMovesNoLabel()
     {
-        GameWindow window(QByteArray(60, 'm'));
+        GameWindow window(QByteArray(59, 'm') + "\xE1");
         window.start();
         window.play(u"Return"_s);
         const QRect tile = window.board->labelRect(60);
         const QRect report = window.board->labelRect(Game::ReportLabelIndex);
         window.form->resize(500, 300);
+        QVERIFY(QTest::qWaitFor([&window] { return window.board->width() < 1000; }));
         QCOMPARE(window.board->labelRect(60), tile);
         QCOMPARE(window.board->labelRect(Game::ReportLabelIndex), report);
     }
