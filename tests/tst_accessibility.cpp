@@ -48,15 +48,6 @@ std::vector<QAccessibleInterface *> childrenOf(const GameWindow &window, QAccess
     return found;
 }
 
-// The names of the board's children of a role, each followed by "|".
-QString namesOf(const GameWindow &window, QAccessible::Role role)
-{
-    QString names;
-    for (QAccessibleInterface *child : childrenOf(window, role))
-        names += child->text(QAccessible::Name) + u'|';
-    return names;
-}
-
 QAccessibleInterface *tile(const GameWindow &window, int position)
 {
     return childrenOf(window, QAccessible::Button).at(std::size_t(position));
@@ -67,6 +58,42 @@ void act(QAccessibleInterface *iface, const QString &action)
     iface->actionInterface()->doAction(action);
 }
 
+// Plays one step as assistive technology would: Start or Help from the menu, the board's
+// submit action, or the press action of the tile at a position.
+void run(GameWindow &window, const QString &step)
+{
+    if (step == u"submit")
+        act(boardOf(window), step);
+    else if (step == u"Start" || step == u"Help")
+        window.play(step);
+    else
+        act(tile(window, step.toInt()), QAccessibleActionInterface::pressAction());
+}
+
+// What the board reads: "board", its own name; else for each child of the kind ("tiles",
+// "lines", "report"), its name, or ("selected", "wrong") whether it reads so, each
+// followed by "|".
+QString reading(const GameWindow &window, const QString &what)
+{
+    if (what == u"board")
+        return boardOf(window)->text(QAccessible::Name);
+    const bool tiles = what == u"tiles" || what == u"selected" || what == u"wrong";
+    const QAccessible::Role role = tiles ? QAccessible::Button
+        : what == u"lines"               ? QAccessible::StaticText
+                                         : QAccessible::StatusBar;
+    QString read;
+    for (QAccessibleInterface *child : childrenOf(window, role)) {
+        if (what == u"selected")
+            read += child->state().selected ? u's' : u'-';
+        else if (what == u"wrong")
+            read += child->text(QAccessible::Description) == u"wrong answer" ? u'w' : u'-';
+        else
+            read += child->text(QAccessible::Name);
+        read += u'|';
+    }
+    return read;
+}
+
 } // namespace
 
 class TestAccessibility : public QObject
@@ -74,122 +101,65 @@ class TestAccessibility : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        QAccessible::installUpdateHandler(record);
-    }
+    void initTestCase() { QAccessible::installUpdateHandler(record); }
 
-    // Every shown tile is a button named by its caption; hidden tiles are left out.
-    void tilesReadAsTheirCaptions_data()
+    // Every shown tile is a button named by its caption, and pressing it is its click;
+    // the board reads the phrase as it stands; a miss describes the tiles as a wrong
+    // answer until they are pressed; the report reads as a status line; the printed lines
+    // read from the top down.
+    void reads_data()
     {
         QTest::addColumn<QByteArray>("phrase");
-        QTest::addColumn<QString>("names");
-        QTest::newRow("accents taken away") << Phrase << u"|E|l|space|e|s|t|a|space|a|q|u|i|.|"_s;
-        QTest::newRow("one letter") << "y"_ba << u"|y|"_s;
-        QTest::newRow("spaces inside") << "a  b"_ba << u"|a|space|b|"_s;
-        QTest::newRow("a tab kept") << "a\tb"_ba << u"|a|\t|b|"_s;
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("what");
+        QTest::addColumn<QString>("read");
+        const auto row = [](const char *name, const QByteArray &phrase, const QString &steps,
+                            const QString &what, const QString &read) {
+            QTest::newRow(name) << phrase << steps.split(u',', Qt::SkipEmptyParts) << what << read;
+        };
+        const QString tiles = u"tiles"_s;
+        row("accents taken away", Phrase, u"Start"_s, tiles,
+            u"|E|l|space|e|s|t|a|space|a|q|u|i|.|"_s);
+        row("one letter", "y"_ba, u"Start"_s, tiles, u"|y|"_s);
+        row("spaces inside", "a  b"_ba, u"Start"_s, tiles, u"|a|space|b|"_s);
+        row("a tab kept", "a\tb"_ba, u"Start"_s, tiles, u"|a|\t|b|"_s);
+        row("hidden tiles left out", Phrase, u"Start,Help"_s, tiles, QString());
+        row("pressed once", "ma"_ba, u"Start,2"_s, tiles, u"|m|á|"_s);
+        row("pressed twice", "ma"_ba, u"Start,2,2"_s, tiles, u"|m|a|"_s);
+        row("the tile pressed last selected", "ma"_ba, u"Start,2,1"_s, u"selected"_s, u"-|s|-|"_s);
+        row("the board as it stands", Phrase, u"Start,7,1"_s, u"board"_s, u"Él está aqui."_s);
+        row("a miss: nothing selected", "ma"_ba, u"Start,2,submit"_s, u"selected"_s, u"-|-|-|"_s);
+        row("a miss: every tile wrong", "ma"_ba, u"Start,2,submit"_s, u"wrong"_s, u"w|w|w|"_s);
+        row("a miss, then a press", "ma"_ba, u"Start,2,submit,1"_s, u"wrong"_s, u"w|-|-|"_s);
+        row("the report after a miss", Phrase, u"Start,2,submit"_s, u"report"_s,
+            u" Score :  0% Shots :  1 Hits   :  0|"_s);
+        row("the report after a hit", Phrase, u"Start,1,7,12,submit"_s, u"report"_s,
+            u" Score :  100% Shots :  1 Hits   :  1|"_s);
+        row("the load report", Phrase, QString(), u"lines"_s,
+            u"| Tilde.TXT Loaded.| File contains :  1 phrases.|| Click START to begin the"
+            " test.| Click HELP to read the instructions.|"_s);
     }
-    void tilesReadAsTheirCaptions()
+    void reads()
     {
         QFETCH(QByteArray, phrase);
-        QFETCH(QString, names);
+        QFETCH(QStringList, steps);
+        QFETCH(QString, what);
+        QFETCH(QString, read);
         GameWindow window(phrase);
-        window.start();
-        QCOMPARE(namesOf(window, QAccessible::Button), names);
+        window.show();
+        for (const QString &step : steps)
+            run(window, step);
+        QCOMPARE(reading(window, what), read);
     }
 
-    // Hidden tiles are not children, and there is nothing past the last child.
-    void hiddenTilesAreLeftOut()
+    // There is nothing past the board's last child, nor before its first.
+    void noChildOutsideTheBoard()
     {
         GameWindow window(Phrase);
         window.start();
-        window.menuItem(1)->trigger();
         QAccessibleInterface *board = boardOf(window);
-        QCOMPARE(namesOf(window, QAccessible::Button), QString());
         QVERIFY(!board->child(board->childCount()));
         QVERIFY(!board->child(-1));
-    }
-
-    // The board reads the phrase as it stands, with the player's accents.
-    void boardReadsThePhraseAsItStands()
-    {
-        GameWindow window(Phrase);
-        window.start();
-        window.click(7);
-        window.click(1);
-        QCOMPARE(boardOf(window)->text(QAccessible::Name), u"Él está aqui."_s);
-    }
-
-    // Pressing a tile is its click: the accent toggles and the tile reads as selected,
-    // the tile pressed before no longer.
-    void pressIsTheClick_data()
-    {
-        QTest::addColumn<QList<int>>("presses");
-        QTest::addColumn<QString>("caption");
-        QTest::newRow("once") << QList<int>{7} << u"á"_s;
-        QTest::newRow("twice") << QList<int>{7, 7} << u"a"_s;
-        QTest::newRow("a consonant after a vowel") << QList<int>{7, 5} << u"s"_s;
-        QTest::newRow("a space after a vowel") << QList<int>{7, 3} << u"space"_s;
-    }
-    void pressIsTheClick()
-    {
-        QFETCH(QList<int>, presses);
-        QFETCH(QString, caption);
-        GameWindow window(Phrase);
-        window.start();
-        for (const int position : presses)
-            act(tile(window, position), QAccessibleActionInterface::pressAction());
-        QAccessibleInterface *pressed = tile(window, presses.last());
-        QCOMPARE(pressed->text(QAccessible::Name), caption);
-        QVERIFY(pressed->state().selected);
-        const bool samePressed = presses.first() == presses.last();
-        QCOMPARE(tile(window, presses.first())->state().selected, samePressed);
-    }
-
-    // A miss describes every tile as a wrong answer, the one pressed last no longer as
-    // selected, until a tile is pressed again.
-    void missDescribesTheTiles()
-    {
-        GameWindow window(Phrase);
-        window.start();
-        act(tile(window, 7), QAccessibleActionInterface::pressAction());
-        act(boardOf(window), u"submit"_s);
-        QVERIFY(!tile(window, 7)->state().selected);
-        QCOMPARE(tile(window, 4)->text(QAccessible::Description), u"wrong answer"_s);
-        act(tile(window, 4), QAccessibleActionInterface::pressAction());
-        QCOMPARE(tile(window, 4)->text(QAccessible::Description), QString());
-        QCOMPARE(tile(window, 5)->text(QAccessible::Description), u"wrong answer"_s);
-    }
-
-    // The submit action checks the answer and shows the report, read as a status line.
-    void submitShowsTheReport_data()
-    {
-        QTest::addColumn<QList<int>>("presses");
-        QTest::addColumn<QString>("report");
-        QTest::newRow("a miss") << QList<int>{7} << u" Score :  0% Shots :  1 Hits   :  0|"_s;
-        QTest::newRow("a hit") << QList<int>{1, 7, 12}
-                               << u" Score :  100% Shots :  1 Hits   :  1|"_s;
-    }
-    void submitShowsTheReport()
-    {
-        QFETCH(QList<int>, presses);
-        QFETCH(QString, report);
-        GameWindow window(Phrase);
-        window.start();
-        for (const int position : presses)
-            act(tile(window, position), QAccessibleActionInterface::pressAction());
-        act(boardOf(window), u"submit"_s);
-        QCOMPARE(namesOf(window, QAccessible::StatusBar), report);
-    }
-
-    // The printed lines read as static text, from the top down.
-    void printedLinesReadInOrder()
-    {
-        GameWindow window(Phrase);
-        window.show();
-        const QString lines = namesOf(window, QAccessible::StaticText);
-        QCOMPARE(lines, u"| Tilde.TXT Loaded.| File contains :  1 phrases.|| Click START to begin"
-                        " the test.| Click HELP to read the instructions.|"_s);
     }
 
     // An interface that an assistive technology kept from a board that has changed since
@@ -199,14 +169,14 @@ private slots:
         QTest::addColumn<QStringList>("steps");
         QTest::newRow("after a hit, the same phrase again")
             << QStringList{u"1"_s, u"12"_s, u"submit"_s};
-        QTest::newRow("after Help") << QStringList{u"help"_s};
+        QTest::newRow("after Help") << QStringList{u"Help"_s};
     }
     void staleTileClicksNothing()
     {
         QFETCH(QStringList, steps);
         GameWindow window(Phrase + Phrase);
         window.start();
-        act(tile(window, 7), QAccessibleActionInterface::pressAction());
+        run(window, u"7"_s);
         auto *kept = new TileAccessible(window.board, 7);
         const QAccessible::Id keptId = QAccessible::registerAccessibleInterface(kept);
         for (const QString &step : steps)
@@ -228,7 +198,7 @@ private slots:
         QTest::addColumn<QAccessible::Event>("type");
         QTest::addColumn<QAccessible::Role>("role");
         QTest::addColumn<QString>("name");
-        const QStringList started{u"start"_s};
+        const QStringList started{u"Start"_s};
         const QStringList press{u"7"_s};
         QTest::newRow("a press renames the tile")
             << started << press << QAccessible::NameChanged << QAccessible::Button << u"á"_s;
@@ -244,13 +214,13 @@ private slots:
             << started << submit << QAccessible::NameChanged << QAccessible::StatusBar
             << u" Score :  0% Shots :  1 Hits   :  0"_s;
         QTest::newRow("a hit lays out the next phrase")
-            << QStringList{u"start"_s, u"1"_s, u"7"_s, u"12"_s} << submit
+            << QStringList{u"Start"_s, u"1"_s, u"7"_s, u"12"_s} << submit
             << QAccessible::ObjectReorder << QAccessible::Pane << u"El esta aqui."_s;
-        QTest::newRow("Start lays out a phrase") << QStringList() << started
-                                                 << QAccessible::NameChanged << QAccessible::Pane
-                                                 << u"El esta aqui."_s;
+        QTest::newRow("Start lays out a phrase")
+            << QStringList() << started << QAccessible::NameChanged << QAccessible::Pane
+            << u"El esta aqui."_s;
         QTest::newRow("Help prints over the load report")
-            << QStringList() << QStringList{u"help"_s} << QAccessible::NameChanged
+            << QStringList() << QStringList{u"Help"_s} << QAccessible::NameChanged
             << QAccessible::StaticText << u" Acutrix automatically searches and loads "_s;
         QTest::newRow("the prompt prints over the load report")
             << QStringList() << submit << QAccessible::NameChanged << QAccessible::StaticText
@@ -277,19 +247,6 @@ private slots:
                 return seen.type == type && seen.role == role && seen.name == name;
             });
         QVERIFY(announced);
-    }
-
-private:
-    static void run(GameWindow &window, const QString &step)
-    {
-        if (step == u"start")
-            window.menuItem(0)->trigger();
-        else if (step == u"help")
-            window.menuItem(1)->trigger();
-        else if (step == u"submit")
-            act(boardOf(window), u"submit"_s);
-        else
-            act(tile(window, step.toInt()), QAccessibleActionInterface::pressAction());
     }
 };
 

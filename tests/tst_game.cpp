@@ -343,6 +343,10 @@ private slots:
         QTest::newRow("a miss") << "mam\xE1\r\n"_ba << missed << u"TTTTTTW"_s;
         QTest::newRow("a click after a miss")
             << "mam\xE1\r\n"_ba << missed + u", click 3"_s << u"TTWSTTW"_s;
+        QTest::newRow("the first click whitens tile 0")
+            << "mam\xE1\r\n"_ba << Started + u", Submit, click 2"_s << u"WTSTTTW"_s;
+        QTest::newRow("a click whitens the tile selected on the board before")
+            << "mam\xE1\r\n"_ba << Started + u", click 3, Start, Submit, click 2"_s << u"TTSWTTW"_s;
         QTest::newRow("a new phrase")
             << "mam\xE1\r\n"_ba << missed + u", show dos"_s << u"WWWWWWW"_s;
     }
@@ -522,6 +526,29 @@ private slots:
         GameFixture fixture(phraseFile(file));
         fixture.play(steps);
         QCOMPARE(uint(fixture.game.reportLabel().textColour), colour);
+    }
+
+    // A further move within the tile under the mouse keeps it enlarged.
+    void hoverTwiceOverOneTile()
+    {
+        GameFixture fixture("uno\r\n");
+        fixture.play(u"show tele, hover 3, hover 3"_s);
+        QCOMPARE(fixture.game.letter(3).points, 46.0);
+    }
+
+    // Help empties the report, which shrinks where it stands to the width of an empty
+    // caption; the next submission shows it again, after the last phrase too.
+    void helpEmptiesTheReportInPlace()
+    {
+        GameFixture fixture("uno\r\n");
+        fixture.play(Started + u", Submit"_s);
+        const Label before = fixture.game.reportLabel();
+        fixture.play(u"Help"_s);
+        QCOMPARE(fixture.game.reportLabel().width, 150.0f);
+        QCOMPARE(fixture.game.reportLabel().left, before.left);
+        QCOMPARE(fixture.game.reportLabel().top, before.top);
+        fixture.play(u"Submit"_s);
+        QCOMPARE(fixture.report(), u" Score :  100% Shots :  1 Hits   :  1"_s);
     }
 };
 

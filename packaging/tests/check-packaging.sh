@@ -65,7 +65,7 @@ check_launcher() {
     record=$log/record.txt
     opened=$log/opened.txt
     made=$log/made.txt
-    mkdir -p "$scratch/tools" "$scratch/home" "$scratch/cwd" "$log"
+    mkdir -p "$scratch/tools" "$scratch/home" "$scratch/cwd" "$scratch/planted" "$log"
     chmod 755 "$scratch"
     chmod 777 "$log"
     printf "#!/bin/sh\n{ pwd -P; echo \"\$PPID\"; echo \"\$#\"; } > '%s'\n" "$record" \
@@ -118,9 +118,10 @@ STUB
     installed=${sample#"$scratch"/}
     mine=home/.local/share/acutrix
     folder=$scratch/$mine
+    # What is in the player's folder and in the files that links from it may reach.
     listing() {
-        ls -lA "$folder"
-        cat "$folder"/* 2>/dev/null || true
+        find "$folder" "$scratch/planted" -printf '%p %y %l %s %m\n' 2>/dev/null
+        cat "$folder"/* "$scratch/planted"/* 2>/dev/null || true
     }
 
     # The first start makes the folder, copies the sample, which may be read-only, as a new
@@ -171,24 +172,23 @@ STUB
     rm -f "$folder"/*
     expect "exit 1, game -, opened -, mkdir 0, stderr 1" launcher --check-phrases
 
-    # A stale temporary copy in the folder, a link or a folder, is neither written through
-    # nor put in place: the sample arrives as a plain file and no copy is left behind.
-    printf 'Lo que el enlace señala.\n' >"$scratch/target.txt"
-    cp "$scratch/target.txt" "$scratch/target-before.txt"
-    for stale in link folder; do
-        rm -rf "$folder"
-        mkdir -p "$folder"
-        case $stale in
-            link) ln -s "$scratch/target.txt" "$folder/.Tilde.txt.new" ;;
-            folder) mkdir "$folder/.Tilde.txt.new" ;;
-        esac
-        run launcher
-        cmp -s "$scratch/target.txt" "$scratch/target-before.txt" || fail "a stale $stale changed"
-        [ ! -L "$folder/Tilde.txt" ] || fail "a stale $stale put in place"
-        cmp -s "$sample/Tilde.txt" "$folder/Tilde.txt" || fail "a stale $stale: no sample copied"
-        [ "$(cd "$folder" && echo .[!.]* *)" = ".Tilde.txt.new Tilde.txt" ] \
-            || fail "with a stale $stale the folder holds: $(ls -A "$folder")"
+    # Whatever name the launcher gives its own copy, it writes through nothing that it did
+    # not make: links at names a temporary copy could have, each to a file of its own, a
+    # stale copy and a folder stay as they were, and only the sample arrives, as a file.
+    rm -rf "$folder"
+    mkdir -p "$folder/.Tilde.txt.zdir00"
+    for name in .Tilde.txt.new .Tilde.txt.tmp .Tilde.txt.aB3xYz Tilde.txt.new; do
+        printf 'Lo que el enlace %s señala.\n' "$name" >"$scratch/planted/$name"
+        ln -s "$scratch/planted/$name" "$folder/$name"
     done
+    printf 'Una copia vieja.\n' >"$folder/.Tilde.txt.Q9z0Pk"
+    before=$(listing)
+    run launcher
+    [ ! -L "$folder/Tilde.txt" ] || fail "the first start put a link in place"
+    mv "$folder/Tilde.txt" "$scratch/copied.txt" || fail "stale copies: no sample copied"
+    cmp -s "$sample/Tilde.txt" "$scratch/copied.txt" || fail "stale copies: another file copied"
+    [ "$(listing)" = "$before" ] || fail "the first start changed what was in the folder"
+    mv "$scratch/copied.txt" "$folder/Tilde.txt"
 
     # With no opener installed, a clear message and a failure; the file stays.
     mkdir "$scratch/bare"
