@@ -176,12 +176,16 @@ function phraseFolder() {
   return /^[a-z0-9-]+$/.test(set) ? `sets/${set}/` : null;
 }
 
-// The board: the game's labels as elements, the report first, then the 384 tiles, and
-// what they showed when they were last drawn.
+// The board: the game's labels as elements, the 384 tiles first, then the report, and
+// what they showed when they were last drawn. Each tile is a button in a box of its own:
+// the box takes the tile's place, size, stacking and colour, the button its caption and
+// font. A start moves every tile, and restyling a box costs a fraction of restyling a
+// button, which the browser matches against all of its form-control rules.
 class Board {
   constructor(model) {
     this.model = model;
     this.labels = [];
+    this.boxes = [];
     for (let i = 0; i < model.tileCount; ++i) {
       const tile = document.createElement('button');
       tile.type = 'button';
@@ -189,22 +193,32 @@ class Board {
       tile.lang = 'es';
       tile.hidden = true;
       tile.dataset.index = i;
+      // The caption's text node, kept: a new caption changes its text, and lays the
+      // button out again without building it anew.
+      tile.append('');
+      const box = document.createElement('div');
+      box.className = 'tilebox';
+      box.hidden = true;
+      box.append(tile);
       this.labels.push(tile);
+      this.boxes.push(box);
     }
-    sheet.append(...this.labels);
+    sheet.append(...this.boxes);
     report.className = 'label';
     this.labels.push(report);
+    this.boxes.push(report);
     this.reset();
   }
 
   // As a new window shows a new game: the labels stacked in the order they were made,
   // the report behind every tile.
   reset() {
-    this.labels.forEach((label, index) => {
-      label.style.zIndex = index === this.model.reportLabelIndex ? 1 : index + 2;
+    this.boxes.forEach((box, index) => {
+      box.style.zIndex = index === this.model.reportLabelIndex ? 1 : index + 2;
     });
-    // The style each label was last given.
+    // The style each label and its box were last given.
     this.looks = this.labels.map(() => ({}));
+    this.boxLooks = this.labels.map(() => ({}));
     this.topZ = this.labels.length + 1;
     this.front = this.model.tileCount - 1;
     this.lines = [];
@@ -218,10 +232,10 @@ class Board {
     if (background !== this.background) {
       board.style.backgroundColor = background;
       this.background = background;
-      this.labels.forEach((label, index) => {
-        if (!label.hidden) {
-          label.style.backgroundColor = label.textContent ? background : '';
-          this.looks[index].backgroundColor = label.style.backgroundColor;
+      this.boxes.forEach((box, index) => {
+        if (!box.hidden) {
+          box.style.backgroundColor = this.labels[index].textContent ? background : '';
+          this.boxLooks[index].backgroundColor = box.style.backgroundColor;
         }
       });
     }
@@ -238,7 +252,7 @@ class Board {
       this.drawLabel(game, index);
     const front = game.frontLabel();
     if (front !== this.front) {
-      this.labels[front].style.zIndex = ++this.topZ;
+      this.boxes[front].style.zIndex = ++this.topZ;
       this.front = front;
     }
     menu.Start.disabled = !game.startEnabled();
@@ -247,35 +261,52 @@ class Board {
   drawLabel(game, index) {
     const label = game.label(index);
     const element = this.labels[index];
-    element.hidden = !label.shown;
+    const box = this.boxes[index];
+    // Each attribute written only when it changes: a write restyles the element.
+    if (element.hidden !== !label.shown) {
+      element.hidden = !label.shown;
+      box.hidden = !label.shown;
+    }
     if (!label.shown)
       return;
     const face = index === this.model.reportLabelIndex ? 1 : 0;
     const font = measure.font(face, label.points);
-    if (element.textContent !== label.caption)
-      element.textContent = label.caption;
-    if (face === 0 && label.caption === ' ')
-      element.setAttribute('aria-label', 'space');
-    else
-      element.removeAttribute('aria-label');
-    const look = {
+    if (face === 1) {
+      if (element.textContent !== label.caption)
+        element.textContent = label.caption;
+    } else if (element.firstChild.data !== label.caption) {
+      element.firstChild.data = label.caption;
+      const name = label.caption === ' ' ? 'space' : null;
+      if (element.getAttribute('aria-label') !== name) {
+        if (name)
+          element.setAttribute('aria-label', name);
+        else
+          element.removeAttribute('aria-label');
+      }
+    }
+    write(box, this.boxLooks[index], {
       left: `${pixels(label.left)}px`,
       top: `${pixels(label.top)}px`,
       width: `${pixels(label.width)}px`,
       height: `${pixels(label.height)}px`,
+      backgroundColor: label.caption ? this.background : '',
+    });
+    write(element, this.looks[index], {
       fontSize: `${label.points}pt`,
       color: cssColour(label.textColour),
       lineHeight: `${font.height - font.raised}px`,
       paddingTop: `${font.raised}px`,
-      backgroundColor: label.caption ? this.background : '',
-    };
-    // Only what changed is written: each write is parsed, and restyles the label.
-    const drawn = this.looks[index];
-    for (const property in look) {
-      if (drawn[property] !== look[property]) {
-        element.style[property] = look[property];
-        drawn[property] = look[property];
-      }
+    });
+  }
+}
+
+// Only the properties of a look that differ from the one drawn are written: each write
+// is parsed, and restyles the element.
+function write(element, drawn, look) {
+  for (const property in look) {
+    if (drawn[property] !== look[property]) {
+      element.style[property] = look[property];
+      drawn[property] = look[property];
     }
   }
 }

@@ -79,7 +79,9 @@ async function tileStyle(page, index) {
     const tile = document.querySelectorAll('.tile')[i];
     const style = getComputedStyle(tile);
     const points = Math.round(parseFloat(style.fontSize) * 3 / 4 * 100) / 100;
-    return { points, zIndex: Number(style.zIndex), color: style.color };
+    // A tile is stacked by the box it fills.
+    const zIndex = Number(getComputedStyle(tile.parentElement).zIndex);
+    return { points, zIndex, color: style.color };
   }, index);
 }
 
@@ -130,12 +132,14 @@ const tests = {
       await page.click('#Start');
       backgrounds.push(await page.evaluate(() => {
         const colour = (element) => getComputedStyle(element).backgroundColor;
+        // A tile is drawn on the box it fills, through its own transparent button.
         const tiles = [...document.querySelectorAll('.tile')].filter((tile) => !tile.hidden);
-        return [colour(tiles[1]) === colour(document.getElementById('board')),
-          colour(tiles[0])];
+        return [colour(tiles[1].parentElement) === colour(document.getElementById('board')),
+          colour(tiles[0].parentElement), colour(tiles[1])];
       }));
     }
-    h.assert.deepEqual(backgrounds, Array(8).fill([true, 'rgba(0, 0, 0, 0)']));
+    h.assert.deepEqual(backgrounds,
+      Array(8).fill([true, 'rgba(0, 0, 0, 0)', 'rgba(0, 0, 0, 0)']));
   },
 
   async 'a hovered tile grows and comes to the front; the one before shrinks'(page) {
