@@ -226,18 +226,11 @@ class Board {
   }
 
   draw(game) {
-    // A new colour goes to the board and to every label shown; a label shown later takes
-    // it when it is drawn.
+    // The labels take the board's colour from it (style.css), in one write.
     const background = cssColour(game.backgroundColour());
     if (background !== this.background) {
       board.style.backgroundColor = background;
       this.background = background;
-      this.boxes.forEach((box, index) => {
-        if (!box.hidden) {
-          box.style.backgroundColor = this.labels[index].textContent ? background : '';
-          this.boxLooks[index].backgroundColor = box.style.backgroundColor;
-        }
-      });
     }
     const lines = game.panelLines();
     if (lines.join('\n') !== this.lines.join('\n') || lines.length !== this.lines.length) {
@@ -289,8 +282,13 @@ class Board {
       top: `${pixels(label.top)}px`,
       width: `${pixels(label.width)}px`,
       height: `${pixels(label.height)}px`,
-      backgroundColor: label.caption ? this.background : '',
     });
+    // Only a label with a caption is opaque.
+    const blank = label.caption === '';
+    if (this.boxLooks[index].blank !== blank) {
+      box.classList.toggle('blank', blank);
+      this.boxLooks[index].blank = blank;
+    }
     write(element, this.looks[index], {
       fontSize: `${label.points}pt`,
       color: cssColour(label.textColour),
