@@ -102,15 +102,16 @@ async function loadFaces() {
   await Promise.allSettled([...document.fonts].map((face) => face.loaded));
 }
 
-// The model, compiled from the bytes of its WebAssembly, whatever type the server gives
-// that file.
+// The model. Its WebAssembly is compiled as it downloads, while model.js is read; from its
+// bytes where the server does not give it the type application/wasm.
 async function loadModel() {
-  const [{ default: createModel }, wasm] = await Promise.all([import('./model.js'),
-    fetch(new URL('model.wasm', import.meta.url)).then((response) => response.arrayBuffer())]);
+  const wasm = fetch(new URL('model.wasm', import.meta.url)).then((response) =>
+    WebAssembly.compileStreaming(response.clone())
+      .catch(() => response.arrayBuffer().then((bytes) => WebAssembly.compile(bytes))));
+  const { default: createModel } = await import('./model.js');
   return createModel({
     instantiateWasm(imports, receive) {
-      WebAssembly.instantiate(wasm, imports)
-        .then((result) => receive(result.instance, result.module));
+      wasm.then(async (module) => receive(await WebAssembly.instantiate(module, imports), module));
       return {};
     },
   });
@@ -184,9 +185,18 @@ function phraseFolder() {
 class Board {
   constructor(model) {
     this.model = model;
-    this.labels = [];
-    this.boxes = [];
-    for (let i = 0; i < model.tileCount; ++i) {
+    // Until the game first shows a tile, the page lays out only its text: the tiles are
+    // made then.
+    this.labels = new Array(model.tileCount).fill(null);
+    this.boxes = new Array(model.tileCount).fill(null);
+    report.className = 'label';
+    this.labels.push(report);
+    this.boxes.push(report);
+    this.reset();
+  }
+
+  makeTiles() {
+    for (let i = 0; i < this.model.tileCount; ++i) {
       const tile = document.createElement('button');
       tile.type = 'button';
       tile.className = 'label tile';
@@ -199,22 +209,20 @@ class Board {
       const box = document.createElement('div');
       box.className = 'tilebox';
       box.hidden = true;
+      box.style.zIndex = i + 2;
       box.append(tile);
-      this.labels.push(tile);
-      this.boxes.push(box);
+      this.labels[i] = tile;
+      this.boxes[i] = box;
     }
-    sheet.append(...this.boxes);
-    report.className = 'label';
-    this.labels.push(report);
-    this.boxes.push(report);
-    this.reset();
+    sheet.append(...this.boxes.slice(0, this.model.tileCount));
   }
 
   // As a new window shows a new game: the labels stacked in the order they were made,
   // the report behind every tile.
   reset() {
     this.boxes.forEach((box, index) => {
-      box.style.zIndex = index === this.model.reportLabelIndex ? 1 : index + 2;
+      if (box)
+        box.style.zIndex = index === this.model.reportLabelIndex ? 1 : index + 2;
     });
     // The style each label and its box were last given.
     this.looks = this.labels.map(() => ({}));
@@ -245,6 +253,8 @@ class Board {
       this.drawLabel(game, index);
     const front = game.frontLabel();
     if (front !== this.front) {
+      if (!this.boxes[front])
+        this.makeTiles();
       this.boxes[front].style.zIndex = ++this.topZ;
       this.front = front;
     }
@@ -253,6 +263,11 @@ class Board {
 
   drawLabel(game, index) {
     const label = game.label(index);
+    if (!this.labels[index]) {
+      if (!label.shown)
+        return;
+      this.makeTiles();
+    }
     const element = this.labels[index];
     const box = this.boxes[index];
     // Each attribute written only when it changes: a write restyles the element.
