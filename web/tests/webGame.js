@@ -340,6 +340,20 @@ const tests = {
     h.assert.deepEqual(state.lines, loadReport(count));
   },
 
+  async 'a server that gives the WebAssembly another type still serves a game'(page) {
+    const wasm = fs.readFileSync(path.join(h.site, 'model.wasm'));
+    await served(page, {
+      '/Tilde.txt': phraseFile,
+      '/model.wasm': (request, response) => {
+        response.writeHead(200, { 'Content-Type': 'application/octet-stream' });
+        response.end(wasm);
+      },
+    });
+    await page.click('#Start');
+    const state = await h.boardState(page);
+    h.assert.ok(phrases.map(withoutAccents).includes(state.board), state.board);
+  },
+
   async 'the page stores nothing and fetches only from its own folder'(page) {
     const origin = await served(page);
     await page.click('#Start');
