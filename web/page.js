@@ -217,12 +217,16 @@ class Board {
     sheet.append(...this.boxes.slice(0, this.model.tileCount));
   }
 
-  // As a new window shows a new game: the labels stacked in the order they were made,
-  // the report behind every tile.
+  // As a new window shows a new game: every label hidden, as the game takes them to be
+  // until it names them; the labels stacked in the order they were made, the report
+  // behind every tile.
   reset() {
     this.boxes.forEach((box, index) => {
-      if (box)
+      if (box) {
+        this.labels[index].hidden = true;
+        box.hidden = true;
         box.style.zIndex = index === this.model.reportLabelIndex ? 1 : index + 2;
+      }
     });
     // The style each label and its box were last given.
     this.looks = this.labels.map(() => ({}));

@@ -311,6 +311,16 @@ const tests = {
     return (error) => error.includes('404');
   },
 
+  async 'a file dropped during a game clears the board for the load report'(page) {
+    await served(page);
+    await page.click('#Start');
+    await dropFile(page, 'uno\r\ndos\r\n');
+    await page.waitForFunction(() =>
+      document.getElementById('panel').textContent.includes('File contains :  2 phrases.'));
+    const state = await h.boardState(page);
+    h.assert.equal(state.tileCount, 0);
+  },
+
   async 'Start chosen while a dropped file is read waits for it'(page) {
     await served(page);
     await dropFile(page, 'uno\r\n');
