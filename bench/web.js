@@ -64,7 +64,9 @@ async function readyTime(browser, url) {
         observer.disconnect();
         requestAnimationFrame(() => setTimeout(() => { window.paintedAt = performance.now(); }));
       }
-    }).observe(document, { attributes: true, subtree: true });
+      // Only the attribute that says so: the driver's observer should not run for each of
+      // the page's own writes, which the blank page does not make.
+    }).observe(document, { attributeFilter: ['data-ready'], subtree: true });
   });
   await page.goto(url);
   await page.waitForFunction(() => window.paintedAt !== undefined);
