@@ -282,7 +282,6 @@ class Board {
     if (!label.shown)
       return;
     const face = index === this.model.reportLabelIndex ? 1 : 0;
-    const font = measure.font(face, label.points);
     if (face === 1) {
       if (element.textContent !== label.caption)
         element.textContent = label.caption;
@@ -296,35 +295,38 @@ class Board {
           element.removeAttribute('aria-label');
       }
     }
-    write(box, this.boxLooks[index], {
-      left: `${pixels(label.left)}px`,
-      top: `${pixels(label.top)}px`,
-      width: `${pixels(label.width)}px`,
-      height: `${pixels(label.height)}px`,
-    });
+    const place = this.boxLooks[index];
+    writePixels(box, place, 'left', pixels(label.left));
+    writePixels(box, place, 'top', pixels(label.top));
+    writePixels(box, place, 'width', pixels(label.width));
+    writePixels(box, place, 'height', pixels(label.height));
     // Only a label with a caption is opaque.
     const blank = label.caption === '';
-    if (this.boxLooks[index].blank !== blank) {
+    if (place.blank !== blank) {
       box.classList.toggle('blank', blank);
-      this.boxLooks[index].blank = blank;
+      place.blank = blank;
     }
-    write(element, this.looks[index], {
-      fontSize: `${label.points}pt`,
-      color: cssColour(label.textColour),
-      lineHeight: `${font.height - font.raised}px`,
-      paddingTop: `${font.raised}px`,
-    });
+    const look = this.looks[index];
+    if (look.points !== label.points) {
+      const font = measure.font(face, label.points);
+      element.style.fontSize = `${label.points}pt`;
+      element.style.lineHeight = `${font.height - font.raised}px`;
+      element.style.paddingTop = `${font.raised}px`;
+      look.points = label.points;
+    }
+    if (look.colour !== label.textColour) {
+      element.style.color = cssColour(label.textColour);
+      look.colour = label.textColour;
+    }
   }
 }
 
-// Only the properties of a look that differ from the one drawn are written: each write
-// is parsed, and restyles the element.
-function write(element, drawn, look) {
-  for (const property in look) {
-    if (drawn[property] !== look[property]) {
-      element.style[property] = look[property];
-      drawn[property] = look[property];
-    }
+// A length written only when it differs from the one drawn: each write is parsed, and
+// restyles the element.
+function writePixels(element, drawn, property, value) {
+  if (drawn[property] !== value) {
+    element.style[property] = `${value}px`;
+    drawn[property] = value;
   }
 }
 
