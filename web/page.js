@@ -102,15 +102,16 @@ async function loadFaces() {
   await Promise.allSettled([...document.fonts].map((face) => face.loaded));
 }
 
-// The model, compiled from the bytes of its WebAssembly, whatever type the server gives
-// that file.
+// The model. Its WebAssembly is compiled as it downloads, while model.js is read; from its
+// bytes where the server does not give it the type application/wasm.
 async function loadModel() {
-  const [{ default: createModel }, wasm] = await Promise.all([import('./model.js'),
-    fetch(new URL('model.wasm', import.meta.url)).then((response) => response.arrayBuffer())]);
+  const wasm = fetch(new URL('model.wasm', import.meta.url)).then((response) =>
+    WebAssembly.compileStreaming(response.clone())
+      .catch(() => response.arrayBuffer().then((bytes) => WebAssembly.compile(bytes))));
+  const { default: createModel } = await import('./model.js');
   return createModel({
     instantiateWasm(imports, receive) {
-      WebAssembly.instantiate(wasm, imports)
-        .then((result) => receive(result.instance, result.module));
+      wasm.then(async (module) => receive(await WebAssembly.instantiate(module, imports), module));
       return {};
     },
   });
@@ -176,35 +177,60 @@ function phraseFolder() {
   return /^[a-z0-9-]+$/.test(set) ? `sets/${set}/` : null;
 }
 
-// The board: the game's labels as elements, the report first, then the 384 tiles, and
-// what they showed when they were last drawn.
+// The board: the game's labels as elements, the 384 tiles first, then the report, and
+// what they showed when they were last drawn. Each tile is a button in a box of its own:
+// the box takes the tile's place, size, stacking and colour, the button its caption and
+// font. A start moves every tile, and restyling a box costs a fraction of restyling a
+// button, which the browser matches against all of its form-control rules.
 class Board {
   constructor(model) {
     this.model = model;
-    this.labels = [];
-    for (let i = 0; i < model.tileCount; ++i) {
+    // Until the game first shows a tile, the page lays out only its text: the tiles are
+    // made then.
+    this.labels = new Array(model.tileCount).fill(null);
+    this.boxes = new Array(model.tileCount).fill(null);
+    report.className = 'label';
+    this.labels.push(report);
+    this.boxes.push(report);
+    this.reset();
+  }
+
+  makeTiles() {
+    for (let i = 0; i < this.model.tileCount; ++i) {
       const tile = document.createElement('button');
       tile.type = 'button';
       tile.className = 'label tile';
       tile.lang = 'es';
       tile.hidden = true;
       tile.dataset.index = i;
-      this.labels.push(tile);
+      // The caption's text node, kept: a new caption changes its text, and lays the
+      // button out again without building it anew.
+      tile.append('');
+      const box = document.createElement('div');
+      box.className = 'tilebox';
+      box.hidden = true;
+      box.style.zIndex = i + 2;
+      box.append(tile);
+      this.labels[i] = tile;
+      this.boxes[i] = box;
     }
-    sheet.append(...this.labels);
-    report.className = 'label';
-    this.labels.push(report);
-    this.reset();
+    sheet.append(...this.boxes.slice(0, this.model.tileCount));
   }
 
-  // As a new window shows a new game: the labels stacked in the order they were made,
-  // the report behind every tile.
+  // As a new window shows a new game: every label hidden, as the game takes them to be
+  // until it names them; the labels stacked in the order they were made, the report
+  // behind every tile.
   reset() {
-    this.labels.forEach((label, index) => {
-      label.style.zIndex = index === this.model.reportLabelIndex ? 1 : index + 2;
+    this.boxes.forEach((box, index) => {
+      if (box) {
+        this.labels[index].hidden = true;
+        box.hidden = true;
+        box.style.zIndex = index === this.model.reportLabelIndex ? 1 : index + 2;
+      }
     });
-    // The style each label was last given.
+    // The style each label and its box were last given.
     this.looks = this.labels.map(() => ({}));
+    this.boxLooks = this.labels.map(() => ({}));
     this.topZ = this.labels.length + 1;
     this.front = this.model.tileCount - 1;
     this.lines = [];
@@ -212,18 +238,11 @@ class Board {
   }
 
   draw(game) {
-    // A new colour goes to the board and to every label shown; a label shown later takes
-    // it when it is drawn.
+    // The labels take the board's colour from it (style.css), in one write.
     const background = cssColour(game.backgroundColour());
     if (background !== this.background) {
       board.style.backgroundColor = background;
       this.background = background;
-      this.labels.forEach((label, index) => {
-        if (!label.hidden) {
-          label.style.backgroundColor = label.textContent ? background : '';
-          this.looks[index].backgroundColor = label.style.backgroundColor;
-        }
-      });
     }
     const lines = game.panelLines();
     if (lines.join('\n') !== this.lines.join('\n') || lines.length !== this.lines.length) {
@@ -238,7 +257,9 @@ class Board {
       this.drawLabel(game, index);
     const front = game.frontLabel();
     if (front !== this.front) {
-      this.labels[front].style.zIndex = ++this.topZ;
+      if (!this.boxes[front])
+        this.makeTiles();
+      this.boxes[front].style.zIndex = ++this.topZ;
       this.front = front;
     }
     menu.Start.disabled = !game.startEnabled();
@@ -246,37 +267,66 @@ class Board {
 
   drawLabel(game, index) {
     const label = game.label(index);
+    if (!this.labels[index]) {
+      if (!label.shown)
+        return;
+      this.makeTiles();
+    }
     const element = this.labels[index];
-    element.hidden = !label.shown;
+    const box = this.boxes[index];
+    // Each attribute written only when it changes: a write restyles the element.
+    if (element.hidden !== !label.shown) {
+      element.hidden = !label.shown;
+      box.hidden = !label.shown;
+    }
     if (!label.shown)
       return;
     const face = index === this.model.reportLabelIndex ? 1 : 0;
-    const font = measure.font(face, label.points);
-    if (element.textContent !== label.caption)
-      element.textContent = label.caption;
-    if (face === 0 && label.caption === ' ')
-      element.setAttribute('aria-label', 'space');
-    else
-      element.removeAttribute('aria-label');
-    const look = {
-      left: `${pixels(label.left)}px`,
-      top: `${pixels(label.top)}px`,
-      width: `${pixels(label.width)}px`,
-      height: `${pixels(label.height)}px`,
-      fontSize: `${label.points}pt`,
-      color: cssColour(label.textColour),
-      lineHeight: `${font.height - font.raised}px`,
-      paddingTop: `${font.raised}px`,
-      backgroundColor: label.caption ? this.background : '',
-    };
-    // Only what changed is written: each write is parsed, and restyles the label.
-    const drawn = this.looks[index];
-    for (const property in look) {
-      if (drawn[property] !== look[property]) {
-        element.style[property] = look[property];
-        drawn[property] = look[property];
+    if (face === 1) {
+      if (element.textContent !== label.caption)
+        element.textContent = label.caption;
+    } else if (element.firstChild.data !== label.caption) {
+      element.firstChild.data = label.caption;
+      const name = label.caption === ' ' ? 'space' : null;
+      if (element.getAttribute('aria-label') !== name) {
+        if (name)
+          element.setAttribute('aria-label', name);
+        else
+          element.removeAttribute('aria-label');
       }
     }
+    const place = this.boxLooks[index];
+    writePixels(box, place, 'left', pixels(label.left));
+    writePixels(box, place, 'top', pixels(label.top));
+    writePixels(box, place, 'width', pixels(label.width));
+    writePixels(box, place, 'height', pixels(label.height));
+    // Only a label with a caption is opaque.
+    const blank = label.caption === '';
+    if (place.blank !== blank) {
+      box.classList.toggle('blank', blank);
+      place.blank = blank;
+    }
+    const look = this.looks[index];
+    if (look.points !== label.points) {
+      const font = measure.font(face, label.points);
+      element.style.fontSize = `${label.points}pt`;
+      element.style.lineHeight = `${font.height - font.raised}px`;
+      element.style.paddingTop = `${font.raised}px`;
+      look.points = label.points;
+    }
+    if (look.colour !== label.textColour) {
+      element.style.color = cssColour(label.textColour);
+      look.colour = label.textColour;
+    }
+  }
+}
+
+// A length written only when it differs from the one drawn: each write is parsed, and
+// restyles the element.
+function writePixels(element, drawn, property, value) {
+  if (drawn[property] !== value) {
+    element.style[property] = `${value}px`;
+    drawn[property] = value;
   }
 }
 

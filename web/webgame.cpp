@@ -63,9 +63,9 @@ val WebGame::changedLabels()
     for (int index = 0; index <= TileCount; ++index) {
         const Label &now =
             index == Game::ReportLabelIndex ? m_game.reportLabel() : m_game.letter(index);
-        std::optional<Label> &drawn = m_drawn[std::size_t(index)];
+        Label &drawn = m_drawn[std::size_t(index)];
         // A hidden label is not drawn, whatever else it holds.
-        if (drawn && (drawn->shown || now.shown ? sameLook(*drawn, now) : true))
+        if (drawn.shown || now.shown ? sameLook(drawn, now) : true)
             continue;
         drawn = now;
         changed.set(count++, index);

@@ -33,7 +33,8 @@ public:
     const Game &game() const { return m_game; }
 
     // The labels (tiles, then the report) whose look changed since the last call: the
-    // page redraws only those.
+    // page redraws only those. Every label starts hidden in the page, so that the first
+    // call names only the labels shown.
     emscripten::val changedLabels();
     emscripten::val panelLines() const;
 
@@ -46,7 +47,7 @@ private:
     // A caption's size in a face never changes once its fonts are loaded.
     mutable std::map<std::tuple<std::u16string, LabelFace, double>, TwipSize> m_sizes;
     Game m_game;
-    std::array<std::optional<Label>, TileCount + 1> m_drawn;
+    std::array<Label, TileCount + 1> m_drawn;
 };
 
 #endif

@@ -79,7 +79,9 @@ async function tileStyle(page, index) {
     const tile = document.querySelectorAll('.tile')[i];
     const style = getComputedStyle(tile);
     const points = Math.round(parseFloat(style.fontSize) * 3 / 4 * 100) / 100;
-    return { points, zIndex: Number(style.zIndex), color: style.color };
+    // A tile is stacked by the box it fills.
+    const zIndex = Number(getComputedStyle(tile.parentElement).zIndex);
+    return { points, zIndex, color: style.color };
   }, index);
 }
 
@@ -130,12 +132,14 @@ const tests = {
       await page.click('#Start');
       backgrounds.push(await page.evaluate(() => {
         const colour = (element) => getComputedStyle(element).backgroundColor;
+        // A tile is drawn on the box it fills, through its own transparent button.
         const tiles = [...document.querySelectorAll('.tile')].filter((tile) => !tile.hidden);
-        return [colour(tiles[1]) === colour(document.getElementById('board')),
-          colour(tiles[0])];
+        return [colour(tiles[1].parentElement) === colour(document.getElementById('board')),
+          colour(tiles[0].parentElement), colour(tiles[1])];
       }));
     }
-    h.assert.deepEqual(backgrounds, Array(8).fill([true, 'rgba(0, 0, 0, 0)']));
+    h.assert.deepEqual(backgrounds,
+      Array(8).fill([true, 'rgba(0, 0, 0, 0)', 'rgba(0, 0, 0, 0)']));
   },
 
   async 'a hovered tile grows and comes to the front; the one before shrinks'(page) {
@@ -307,6 +311,16 @@ const tests = {
     return (error) => error.includes('404');
   },
 
+  async 'a file dropped during a game clears the board for the load report'(page) {
+    await served(page);
+    await page.click('#Start');
+    await dropFile(page, 'uno\r\ndos\r\n');
+    await page.waitForFunction(() =>
+      document.getElementById('panel').textContent.includes('File contains :  2 phrases.'));
+    const state = await h.boardState(page);
+    h.assert.equal(state.tileCount, 0);
+  },
+
   async 'Start chosen while a dropped file is read waits for it'(page) {
     await served(page);
     await dropFile(page, 'uno\r\n');
@@ -334,6 +348,20 @@ const tests = {
     await served(page, {}, '?set=hiatus');
     const state = await h.boardState(page);
     h.assert.deepEqual(state.lines, loadReport(count));
+  },
+
+  async 'a server that gives the WebAssembly another type still serves a game'(page) {
+    const wasm = fs.readFileSync(path.join(h.site, 'model.wasm'));
+    await served(page, {
+      '/Tilde.txt': phraseFile,
+      '/model.wasm': (request, response) => {
+        response.writeHead(200, { 'Content-Type': 'application/octet-stream' });
+        response.end(wasm);
+      },
+    });
+    await page.click('#Start');
+    const state = await h.boardState(page);
+    h.assert.ok(phrases.map(withoutAccents).includes(state.board), state.board);
   },
 
   async 'the page stores nothing and fetches only from its own folder'(page) {
