@@ -38,7 +38,9 @@ debian_node() {
 }
 
 if $web; then
-    packages+=(emscripten chromium)
+    # chromium-sandbox: Chromium's own sandbox, for a plain user where the system allows
+    # no user namespaces (in a chroot, or under some AppArmor policies).
+    packages+=(emscripten chromium chromium-sandbox)
     if ! command -v node >/dev/null; then
         packages+=(nodejs npm)
     elif ! command -v npm >/dev/null && debian_node; then
