@@ -222,9 +222,6 @@ private slots:
         QTest::newRow("Help prints over the load report")
             << QStringList() << QStringList{u"Help"_s} << QAccessible::NameChanged
             << QAccessible::StaticText << u" Acutrix automatically searches and loads "_s;
-        QTest::newRow("the prompt prints over the load report")
-            << QStringList() << submit << QAccessible::NameChanged << QAccessible::StaticText
-            << u" Press START to being test ! "_s;
     }
     void changesAreAnnounced()
     {

@@ -69,6 +69,23 @@ static std::optional<std::string> phraseFile(const QByteArray &bytes)
     return bytes.toStdString();
 }
 
+// The columns of a row played on a game: the phrase file and the operations played.
+static void addPlayColumns()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<Steps>("steps");
+}
+
+// The game of the current row, with the draws given, its operations played.
+static std::unique_ptr<GameFixture> playRow(std::vector<double> draws = {})
+{
+    QFETCH(QByteArray, file);
+    QFETCH(Steps, steps);
+    auto fixture = std::make_unique<GameFixture>(phraseFile(file), std::move(draws));
+    fixture->play(steps);
+    return fixture;
+}
+
 static QStringList queue(const Game &game)
 {
     QStringList phrases;
@@ -86,8 +103,7 @@ private slots:
     // number for each phrase it shuffles.
     void draws_data()
     {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<Steps>("steps");
+        addPlayColumns();
         QTest::addColumn<QStringList>("events");
         const QString seed = u"seed 45296.25"_s;
         const QString draw = u"draw"_s;
@@ -103,12 +119,8 @@ private slots:
     }
     void draws()
     {
-        QFETCH(QByteArray, file);
-        QFETCH(Steps, steps);
         QFETCH(QStringList, events);
-        GameFixture fixture(phraseFile(file));
-        fixture.play(steps);
-        QCOMPARE(fixture.random->events, events);
+        QCOMPARE(playRow()->random->events, events);
     }
 
     // The draw r picks colour number floor(7 r) + 1.
@@ -172,8 +184,7 @@ private slots:
     // new phrase.
     void panel_data()
     {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<Steps>("steps");
+        addPlayColumns();
         QTest::addColumn<QStringList>("lines");
         const Steps load = u"Load, LoadPhrases"_s;
         QTest::newRow("two phrases loaded") << "uno\r\ndos"_ba << load << loadReport(2);
@@ -199,20 +210,15 @@ private slots:
     }
     void panel()
     {
-        QFETCH(QByteArray, file);
-        QFETCH(Steps, steps);
         QFETCH(QStringList, lines);
-        GameFixture fixture(phraseFile(file));
-        fixture.play(steps);
-        QCOMPARE(fixture.lines(), lines);
+        QCOMPARE(playRow()->lines(), lines);
     }
 
     // Hits, misses and the phrases left in the queue: only the very same characters are a
     // hit, which takes the phrase off the queue; a miss keeps it; a new game counts anew.
     void counts_data()
     {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<Steps>("steps");
+        addPlayColumns();
         QTest::addColumn<QString>("counts");
         const Steps submit = Started + u", Submit"_s;
         QTest::newRow("before a game")
@@ -241,12 +247,8 @@ private slots:
     }
     void counts()
     {
-        QFETCH(QByteArray, file);
-        QFETCH(Steps, steps);
         QFETCH(QString, counts);
-        GameFixture fixture(phraseFile(file), {0, 0, 0, 0.9});
-        fixture.play(steps);
-        QCOMPARE(fixture.counts(), counts);
+        QCOMPARE(playRow({0, 0, 0, 0.9})->counts(), counts);
     }
 
     void missesStopAtTheLargest16BitCount()
@@ -262,8 +264,7 @@ private slots:
     // its acute accent; a click toggles the accent of its tile.
     void board_data()
     {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<Steps>("steps");
+        addPlayColumns();
         QTest::addColumn<QString>("board");
         QTest::addColumn<int>("shown");
         QTest::newRow("an empty phrase") << ""_ba << u"show "_s << QString() << 1;
@@ -292,14 +293,11 @@ private slots:
     }
     void board()
     {
-        QFETCH(QByteArray, file);
-        QFETCH(Steps, steps);
         QFETCH(QString, board);
         QFETCH(int, shown);
-        GameFixture fixture(phraseFile(file), {0, 0, 0, 0.9});
-        fixture.play(steps);
-        QCOMPARE(fixture.board(), board);
-        QCOMPARE(fixture.shownTiles(), shown);
+        const std::unique_ptr<GameFixture> fixture = playRow({0, 0, 0, 0.9});
+        QCOMPARE(fixture->board(), board);
+        QCOMPARE(fixture->shownTiles(), shown);
     }
 
     // Text colours of tiles 0 to 6 on the board of "tele" or "mamá": the tile clicked last
@@ -307,8 +305,7 @@ private slots:
     // the hidden one that ends it too; a new phrase starts from white tiles.
     void colours_data()
     {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<Steps>("steps");
+        addPlayColumns();
         QTest::addColumn<QString>("colours");
         const Steps tele = u"show tele"_s;
         const Steps missed = Started + u", click 2, Submit"_s;
@@ -332,12 +329,8 @@ private slots:
     }
     void colours()
     {
-        QFETCH(QByteArray, file);
-        QFETCH(Steps, steps);
         QFETCH(QString, colours);
-        GameFixture fixture(phraseFile(file));
-        fixture.play(steps);
-        QCOMPARE(fixture.colours(7), colours);
+        QCOMPARE(playRow()->colours(7), colours);
     }
 
     // Every tile back at 36 points and white, the enlarged and tinted ones too.
@@ -466,8 +459,7 @@ private slots:
     // Coloured by the score before it is rounded: 25 hits in 42 shots, 59.52 %, are red.
     void reportIsColouredByTheScore_data()
     {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<Steps>("steps");
+        addPlayColumns();
         QTest::addColumn<uint>("colour");
         QTest::newRow("0 %") << "mam\xE1\r\n"_ba << Started + u", Submit"_s << 0x0000FFu;
         // The queue: "á", then the 24 "a"; 17 misses on "á", then 25 hits.
@@ -479,12 +471,8 @@ private slots:
     }
     void reportIsColouredByTheScore()
     {
-        QFETCH(QByteArray, file);
-        QFETCH(Steps, steps);
         QFETCH(uint, colour);
-        GameFixture fixture(phraseFile(file));
-        fixture.play(steps);
-        QCOMPARE(uint(fixture.game.reportLabel().textColour), colour);
+        QCOMPARE(uint(playRow()->game.reportLabel().textColour), colour);
     }
 
     // A further move within the tile under the mouse keeps it enlarged.

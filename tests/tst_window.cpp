@@ -172,8 +172,6 @@ private slots:
         row("Return after a click on a tile", u"Start,click 1,Return"_s, u"misses"_s, u"1"_s);
         row("Space", u"Start,Space"_s, u"misses"_s, u"0"_s);
         row("a letter", u"Start,A"_s, u"misses"_s, u"0"_s);
-        row("a digit", u"Start,1"_s, u"misses"_s, u"0"_s);
-        row("Backspace", u"Start,Backspace"_s, u"misses"_s, u"0"_s);
         row("Escape", u"Start,Esc"_s, u"misses"_s, u"0"_s);
         row("Ctrl+Return", u"Start,Ctrl+Return"_s, u"misses"_s, u"0"_s);
         row("Alt+Return", u"Start,Alt+Return"_s, u"misses"_s, u"0"_s);
