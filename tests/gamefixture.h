@@ -41,7 +41,6 @@ struct FixedWindow : WindowGeometry {
 struct ScriptedRandom : RandomSource {
     void seed(float seconds) override
     {
-        seeds.push_back(seconds);
         events << QStringLiteral("seed %1").arg(seconds, 0, 'f', 2);
     }
     double next() override
@@ -50,7 +49,6 @@ struct ScriptedRandom : RandomSource {
         return ++drawCount <= int(draws.size()) ? draws[std::size_t(drawCount - 1)] : 0;
     }
     std::vector<double> draws;
-    std::vector<float> seeds;
     QStringList events;
     int drawCount = 0;
 };

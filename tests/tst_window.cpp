@@ -94,7 +94,8 @@ private slots:
     void startsUp()
     {
         GameWindow window("uno\r\ndos\r\n"_ba, {0.8});
-        QCOMPARE(window.random->seeds, std::vector<float>{45296.25f});
+        const QStringList seededAndDrawn = {u"seed 45296.25"_s, u"draw"_s};
+        QCOMPARE(window.random->events, seededAndDrawn);
         QCOMPARE(uint(window.game().backgroundColour()), 0x404080u);
         QVERIFY(window.game().sourceList().empty());
         window.show();
