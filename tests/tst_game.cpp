@@ -295,8 +295,8 @@ private slots:
         QFETCH(QString, board);
         QFETCH(int, shown);
         const std::unique_ptr<GameFixture> fixture = playRow({0, 0, 0, 0.9});
-        QCOMPARE(fixture->board(), board);
-        QCOMPARE(fixture->shownTiles(), shown);
+        QCOMPARE(boardText(fixture->game), board);
+        QCOMPARE(shownTileCount(fixture->game), shown);
     }
 
     // Text colours of tiles 0 to 6 on the board of "tele" or "mamá": the tile clicked last

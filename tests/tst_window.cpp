@@ -43,7 +43,7 @@ QString shown(const GameWindow &window, const QString &what)
     if (what == u"misses")
         return QString::number(game.missCount());
     if (what == u"board")
-        return window.boardText();
+        return boardText(game);
     if (what == u"lines")
         return QString::number(game.panelLines().size());
     if (what.startsWith(u"points"))
