@@ -41,7 +41,6 @@ struct FixedWindow : WindowGeometry {
 struct ScriptedRandom : RandomSource {
     void seed(float seconds) override
     {
-        seeds.push_back(seconds);
         events << QStringLiteral("seed %1").arg(seconds, 0, 'f', 2);
     }
     double next() override
@@ -50,10 +49,26 @@ struct ScriptedRandom : RandomSource {
         return ++drawCount <= int(draws.size()) ? draws[std::size_t(drawCount - 1)] : 0;
     }
     std::vector<double> draws;
-    std::vector<float> seeds;
     QStringList events;
     int drawCount = 0;
 };
+
+// How many tiles are shown in a row from tile 0, and what they read.
+inline int shownTileCount(const Game &game)
+{
+    int n = 0;
+    while (n < TileCount && game.letter(n).shown)
+        ++n;
+    return n;
+}
+
+inline QString boardText(const Game &game)
+{
+    std::u16string text;
+    for (int i = 0; i < shownTileCount(game); ++i)
+        text += game.letter(i).caption;
+    return qtext(text);
+}
 
 struct GameFixture {
     // bytes: the phrase file, or nothing for a file that cannot be read.
@@ -96,20 +111,6 @@ struct GameFixture {
             else
                 (game.*operations.at(name))();
         }
-    }
-    int shownTiles() const
-    {
-        int n = 0;
-        while (n < TileCount && game.letter(n).shown)
-            ++n;
-        return n;
-    }
-    QString board() const
-    {
-        std::u16string text;
-        for (int i = 0; i < shownTiles(); ++i)
-            text += game.letter(i).caption;
-        return qtext(text);
     }
     QStringList lines() const
     {

@@ -45,13 +45,6 @@ struct GameWindow {
         menuItem(0)->trigger();
     }
     const Game &game() const { return form->game(); }
-    QString boardText() const
-    {
-        std::u16string text;
-        for (int i = 0; i < TileCount && game().letter(i).shown; ++i)
-            text += game().letter(i).caption;
-        return qtext(text);
-    }
     QPoint inside(int tile) const { return board->labelRect(tile).topLeft() + QPoint(2, 2); }
     // A point of the board where no label lies.
     QPoint background() const { return QPoint(board->width() - 5, 3); }

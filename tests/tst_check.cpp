@@ -23,7 +23,6 @@ static QString kindName(FindingKind kind)
     return QString::fromLatin1(names[int(kind)]);
 }
 
-// Each finding as "line:column kind".
 // Whether nuspell reads Debian's Spanish dictionary here. Debian 13's hunspell-es uses
 // affix flags above U+FFFF, which its nuspell cannot read: the checker then says so on
 // standard error and checks everything but the spelling.
@@ -33,6 +32,7 @@ static bool spellingChecked()
     return loads;
 }
 
+// Each finding as "line:column kind".
 static QStringList found(const QStringList &lines, SpellDictionary *dictionary = nullptr)
 {
     std::vector<std::u16string> wide;

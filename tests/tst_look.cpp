@@ -1,9 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Acutrix developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The draws: the game's random source, which of n parts a draw falls in, and the
-// background colours.
-#include "backgroundpalette.h"
+// The draws: the game's random source and which of n parts a draw falls in (the colours
+// they pick are checked through the game, in tst_game).
 #include "randomsource.h"
 
 #include <QTest>
@@ -29,23 +28,6 @@ class TestLook : public QObject
     Q_OBJECT
 
 private slots:
-    // Every draw lies in [0, 1), and the draws reach its top.
-    void drawsLieInTheUnitInterval()
-    {
-        MersenneRandom random;
-        random.seed(45296.25f);
-        double lowest = 1;
-        double highest = 0;
-        for (int i = 0; i < 100000; ++i) {
-            const double r = random.next();
-            lowest = std::min(lowest, r);
-            highest = std::max(highest, r);
-        }
-        QVERIFY(lowest >= 0);
-        QVERIFY(highest < 1);
-        QVERIFY(highest > 0.99);
-    }
-
     // A quarter of a second later is another seed.
     void seedKeepsTheFractionOfASecond()
     {
@@ -85,18 +67,6 @@ private slots:
             }
         }
         QCOMPARE(wrong, QStringList());
-    }
-
-    // The background colours 1 to 7: dark blue, green, red, purple, grey, brownish red and
-    // black.
-    void backgrounds()
-    {
-        const Rgb colours[7] = {{0, 0, 64},   {0, 64, 0},    {64, 0, 0}, {64, 0, 64},
-                                {64, 64, 64}, {128, 64, 64}, {0, 0, 0}};
-        QList<Rgb> palette;
-        for (int k = 1; k <= 7; ++k)
-            palette << rgbOf(paletteColour(k));
-        QCOMPARE(palette, QList<Rgb>(std::begin(colours), std::end(colours)));
     }
 };
 

@@ -51,12 +51,6 @@ private slots:
                  correct);
     }
 
-    void missesStopAt32767()
-    {
-        QCOMPARE(addMiss(32766), 32767);
-        QCOMPARE(addMiss(32767), 32767);
-    }
-
     // Red below 60, yellow from 60 to 80, green above, by the unrounded score; the text
     // rounds it to one decimal, an exact half to the even digit, and gives the shots (hits
     // and misses) and the hits in plain digits.
