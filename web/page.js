@@ -13,10 +13,13 @@ const TextFace = 'DejaVu Sans';
 const DoubleTapMilliseconds = 500;
 const DoubleTapPixels = 30;
 
-// Everything the page needs, fetched at once, while the document is still being read.
+// Everything the page needs, fetched at once, while the document is still being read. The
+// phrase file is read as it comes in, up to the model's limit on its size.
+const modelLoaded = loadModel();
+const modelAndFaces = Promise.all([modelLoaded, loadFaces()]);
 const folder = phraseFolder();
-const phraseFile = folder === null ? Promise.resolve(null) : fetchPhraseFile(folder);
-const modelAndFaces = Promise.all([loadModel(), loadFaces()]);
+const phraseBytes = folder === null ? Promise.resolve(null) : fetchPhraseFile(folder).then(
+  (response) => response && cappedBytes(response, modelLoaded.then((m) => m.maxPhraseFileBytes)));
 if (document.readyState === 'loading')
   await new Promise((resolve) => document.addEventListener('DOMContentLoaded', resolve));
 
@@ -117,10 +120,10 @@ async function loadModel() {
   });
 }
 
-// The bytes of a response, or null when they are more than the game reads or the
-// connection breaks off.
+// The bytes of a response, or null when they are more than the game reads (limit, a
+// promise of it) or the connection breaks off.
 async function cappedBytes(response, limit) {
-  if (Number(response.headers.get('Content-Length')) > limit) {
+  if (Number(response.headers.get('Content-Length')) > await limit) {
     await response.body.cancel();
     return null;
   }
@@ -137,7 +140,7 @@ async function cappedBytes(response, limit) {
     if (chunk.done)
       break;
     size += chunk.value.length;
-    if (size > limit) {
+    if (size > await limit) {
       await reader.cancel();
       return null;
     }
@@ -466,5 +469,5 @@ window.addEventListener('drop', (event) => {
 });
 
 // The window's first appearance: the phrase file beside the page.
-await openWhenRead(phraseFile.then((response) => response && cappedBytes(response, limit)));
+await openWhenRead(phraseBytes);
 document.documentElement.dataset.ready = 'true';
