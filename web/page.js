@@ -345,14 +345,15 @@ function run(operation) {
   view.draw(game);
 }
 
-// Load, then the first appearance of the window, which loads the phrase file.
+// Load, then the first appearance of the window, which loads the phrase file: drawn once,
+// as the browser shows nothing in between.
 function openGame(bytes) {
   if (game)
     game.delete();
   game = new model.Game(ports);
   view.reset();
-  run(() => game.Load());
   run(() => {
+    game.Load();
     game.setPhraseFile(bytes);
     game.LoadPhrases();
   });
