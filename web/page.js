@@ -13,12 +13,12 @@ const DoubleTapMilliseconds = 500;
 const DoubleTapPixels = 30;
 
 // The model and the phrase file, which the page started loading before this script
-// (index.html). The phrase file is read as it comes in, up to the model's limit on its
-// size.
+// (index.html). The phrase file is read once the model, which limits its size, is in,
+// without waiting for the faces.
 const { model: modelLoaded, phraseFile } = window.acutrixLoading;
 const modelAndFaces = Promise.all([modelLoaded, loadFaces()]);
 const phraseBytes = phraseFile.then((response) =>
-  response && cappedBytes(response, modelLoaded.then((m) => m.maxPhraseFileBytes)));
+  response && cappedBytes(response, modelLoaded.then((loaded) => loaded.maxPhraseFileBytes)));
 if (document.readyState === 'loading')
   await new Promise((resolve) => document.addEventListener('DOMContentLoaded', resolve));
 
