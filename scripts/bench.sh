@@ -17,8 +17,9 @@
 # memory comes from /usr/bin/time.
 #
 # The page (bench/web.js) is timed in one run of headless Chromium: its start against a
-# blank page with the same faces, Start, a click and a hover against a quarter of a
-# frame; and the size of its WebAssembly and JavaScript, compressed, against 100 KB.
+# blank page with the same faces, Start against the page's own tiles given the same
+# captions and places with no game, a click and a hover against a quarter of a frame;
+# and the size of its WebAssembly and JavaScript, compressed, against 100 KB.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root="$(pwd)"

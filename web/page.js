@@ -5,7 +5,6 @@
 // to the game operation that the desktop window runs for it. Every rule is the game's.
 
 const TwipsPerPixel = 15;
-const PhraseFileNames = ['Tilde.txt', 'tilde.txt', 'Tilde.TXT'];
 // The faces the page loads from its own folder, as it starts (index.html).
 const TileFace = 'Comfortaa';
 const TextFace = 'DejaVu Sans';
@@ -13,10 +12,13 @@ const TextFace = 'DejaVu Sans';
 const DoubleTapMilliseconds = 500;
 const DoubleTapPixels = 30;
 
-// Everything the page needs, fetched at once, while the document is still being read.
-const folder = phraseFolder();
-const phraseFile = folder === null ? Promise.resolve(null) : fetchPhraseFile(folder);
-const modelAndFaces = Promise.all([loadModel(), loadFaces()]);
+// The model and the phrase file, which the page started loading before this script
+// (index.html). The phrase file is read once the model, which limits its size, is in,
+// without waiting for the faces.
+const { model: modelLoaded, phraseFile } = window.acutrixLoading;
+const modelAndFaces = Promise.all([modelLoaded, loadFaces()]);
+const phraseBytes = phraseFile.then((response) =>
+  response && cappedBytes(response, modelLoaded.then((loaded) => loaded.maxPhraseFileBytes)));
 if (document.readyState === 'loading')
   await new Promise((resolve) => document.addEventListener('DOMContentLoaded', resolve));
 
@@ -102,25 +104,10 @@ async function loadFaces() {
   await Promise.allSettled([...document.fonts].map((face) => face.loaded));
 }
 
-// The model. Its WebAssembly is compiled as it downloads, while model.js is read; from its
-// bytes where the server does not give it the type application/wasm.
-async function loadModel() {
-  const wasm = fetch(new URL('model.wasm', import.meta.url)).then((response) =>
-    WebAssembly.compileStreaming(response.clone())
-      .catch(() => response.arrayBuffer().then((bytes) => WebAssembly.compile(bytes))));
-  const { default: createModel } = await import('./model.js');
-  return createModel({
-    instantiateWasm(imports, receive) {
-      wasm.then(async (module) => receive(await WebAssembly.instantiate(module, imports), module));
-      return {};
-    },
-  });
-}
-
-// The bytes of a response, or null when they are more than the game reads or the
-// connection breaks off.
+// The bytes of a response, or null when they are more than the game reads (limit, a
+// promise of it) or the connection breaks off.
 async function cappedBytes(response, limit) {
-  if (Number(response.headers.get('Content-Length')) > limit) {
+  if (Number(response.headers.get('Content-Length')) > await limit) {
     await response.body.cancel();
     return null;
   }
@@ -137,7 +124,7 @@ async function cappedBytes(response, limit) {
     if (chunk.done)
       break;
     size += chunk.value.length;
-    if (size > limit) {
+    if (size > await limit) {
       await reader.cancel();
       return null;
     }
@@ -150,31 +137,6 @@ async function cappedBytes(response, limit) {
     offset += chunk.length;
   }
   return bytes;
-}
-
-// The response that holds the phrase file of the page's own folder, or of a set's: under
-// its own name, then as the desktop game finds it in any case. Fetched afresh every time,
-// so that a teacher's edit shows at the next load. Null when there is none.
-async function fetchPhraseFile(folder) {
-  for (const name of PhraseFileNames) {
-    try {
-      const response = await fetch(folder + name, { cache: 'no-cache' });
-      if (response.ok)
-        return response;
-    } catch {
-      return null;
-    }
-  }
-  return null;
-}
-
-// The folder of the phrase file: the page's own, or that of the set named by ?set=NAME,
-// a name of small letters, digits and hyphens. Null for a name that names no set.
-function phraseFolder() {
-  const set = new URLSearchParams(location.search).get('set');
-  if (set === null)
-    return '';
-  return /^[a-z0-9-]+$/.test(set) ? `sets/${set}/` : null;
 }
 
 // The board: the game's labels as elements, the 384 tiles first, then the report, and
@@ -342,14 +304,15 @@ function run(operation) {
   view.draw(game);
 }
 
-// Load, then the first appearance of the window, which loads the phrase file.
+// Load, then the first appearance of the window, which loads the phrase file: drawn once,
+// as the browser shows nothing in between.
 function openGame(bytes) {
   if (game)
     game.delete();
   game = new model.Game(ports);
   view.reset();
-  run(() => game.Load());
   run(() => {
+    game.Load();
     game.setPhraseFile(bytes);
     game.LoadPhrases();
   });
@@ -466,5 +429,5 @@ window.addEventListener('drop', (event) => {
 });
 
 // The window's first appearance: the phrase file beside the page.
-await openWhenRead(phraseFile.then((response) => response && cappedBytes(response, limit)));
+await openWhenRead(phraseBytes);
 document.documentElement.dataset.ready = 'true';
