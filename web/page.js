@@ -5,8 +5,10 @@
 // to the game operation that the desktop window runs for it. Every rule is the game's.
 
 const TwipsPerPixel = 15;
-// The faces the page loads from its own folder, as it starts (index.html).
+// The faces the page loads from its own folder: the text's as it starts (index.html), the
+// tiles' once the load report is drawn.
 const TileFace = 'Comfortaa';
+const TileFaceFile = 'fonts/Comfortaa-Regular.ttf';
 const TextFace = 'DejaVu Sans';
 // A second tap within this time and distance of the first is a double tap.
 const DoubleTapMilliseconds = 500;
@@ -296,8 +298,9 @@ const [model] = await modelAndFaces;
 const limit = model.maxPhraseFileBytes;
 const view = new Board(model);
 let game = null;
-// A phrase file being read into a fresh game; the menu waits for it.
-let reading = null;
+// What the page's events wait for: a phrase file being read into a fresh game, or the
+// tiles' face.
+let pending = null;
 
 function run(operation) {
   operation();
@@ -321,19 +324,19 @@ function openGame(bytes) {
 // A fresh game on a phrase file once its bytes are in (null: none could be read), after
 // any file read before it. Until then the page's events wait for it.
 function openWhenRead(bytes) {
-  const loaded = Promise.all([bytes, reading]).then(([read]) => {
+  const loaded = Promise.all([bytes, pending]).then(([read]) => {
     openGame(read);
-    if (reading === loaded)
-      reading = null;
+    if (pending === loaded)
+      pending = null;
   });
-  reading = loaded;
+  pending = loaded;
   return loaded;
 }
 
 // An event's operation, once any phrase file being read is in.
 function choose(operation) {
-  if (reading)
-    reading.then(() => run(operation));
+  if (pending)
+    pending.then(() => run(operation));
   else
     run(operation);
 }
@@ -428,6 +431,20 @@ window.addEventListener('drop', (event) => {
     openPhraseFile(event.dataTransfer.files[0]);
 });
 
+// The tiles' face, which no tile needs before the first Start: fetched once the load
+// report is drawn, so that it does not hold the report up. The page's events wait until it
+// is in, or has failed and the browser's face stands in.
+function loadTileFace() {
+  const face = new FontFace(TileFace, `url(${TileFaceFile})`);
+  document.fonts.add(face);
+  const loaded = Promise.all([face.load().catch(() => {}), pending]).then(() => {
+    if (pending === loaded)
+      pending = null;
+  });
+  pending = loaded;
+}
+
 // The window's first appearance: the phrase file beside the page.
 await openWhenRead(phraseBytes);
 document.documentElement.dataset.ready = 'true';
+loadTileFace();

@@ -41,13 +41,15 @@ const servers = [];
 
 // Serves the site's folder. overrides maps a path ("/Tilde.txt") to the bytes to serve
 // instead, to null for a file that is not there, or to a function that answers the
-// request itself.
-function serve(overrides = {}) {
+// request itself. headers are added to every file served; server.served lists the paths
+// asked for, in order.
+function serve(overrides = {}, headers = {}) {
   const server = http.createServer((request, response) => {
     const url = new URL(request.url, 'http://127.0.0.1');
     let name = decodeURIComponent(url.pathname);
     if (name.endsWith('/'))
       name += 'index.html';
+    server.served.push(name);
     let body;
     if (Object.hasOwn(overrides, name)) {
       body = overrides[name];
@@ -68,9 +70,11 @@ function serve(overrides = {}) {
     response.writeHead(200, {
       'Content-Type': types[path.extname(name)] || 'application/octet-stream',
       'Content-Length': body.length,
+      ...headers,
     });
     response.end(body);
   });
+  server.served = [];
   servers.push(server);
   return new Promise((resolve) => {
     server.listen(0, '127.0.0.1', () => {
@@ -79,7 +83,9 @@ function serve(overrides = {}) {
   });
 }
 
-async function launch() {
+// networkEvents: false keeps the browser from reporting each request to the driver, as a
+// player's browser reports nothing; page.requests then stays empty.
+async function launch({ networkEvents = true } = {}) {
   const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'acutrix-chromium-'));
   const args = [
     '--headless', '--disable-gpu', '--no-first-run', '--disable-background-networking',
@@ -93,6 +99,7 @@ async function launch() {
     headless: true,
     userDataDir: profile,
     args,
+    networkEnabled: networkEvents,
   });
   browser.profile = profile;
   return browser;
@@ -114,10 +121,12 @@ async function newPage(browser, viewport = { width: 1000, height: 700 }) {
   return page;
 }
 
-// Opens the page and waits until it has drawn its load report or its warning.
+// Opens the page and waits until it has drawn its load report or its warning, and has
+// its faces.
 async function openGame(page, url) {
   await page.goto(url);
   await page.waitForSelector('html[data-ready="true"]', { timeout: 20000 });
+  await page.evaluate(() => document.fonts.ready.then(() => undefined));
 }
 
 // What the page shows, read off its elements.

@@ -330,6 +330,29 @@ const tests = {
     h.assert.equal(state.board, 'uno');
   },
 
+  async 'Start chosen before the tiles\' face is in waits for it'(page, browser) {
+    const face = fs.readFileSync(path.join(h.site, 'fonts/Comfortaa-Regular.ttf'));
+    const onePhrase = { '/Tilde.txt': Buffer.from('camión\r\n', 'latin1') };
+    const { origin } = await h.serve({
+      ...onePhrase,
+      '/fonts/Comfortaa-Regular.ttf': (request, response) => setTimeout(() => {
+        response.writeHead(200, { 'Content-Type': 'font/ttf' });
+        response.end(face);
+      }, 500),
+    });
+    await page.goto(`${origin}/`);
+    await page.waitForSelector('html[data-ready="true"]');
+    await page.click('#Start');
+    await page.waitForFunction(() => document.querySelectorAll('.tile:not([hidden])').length);
+    // The same phrase laid out by a page that had its faces before Start.
+    const other = await h.newPage(browser);
+    await served(other, onePhrase);
+    await other.click('#Start');
+    const expected = await labelBoxes(other);
+    await other.close();
+    h.assert.deepEqual((await labelBoxes(page)).tiles, expected.tiles);
+  },
+
   async 'a file chosen with the picker is read as the phrase file'(page) {
     await served(page);
     const file = path.join(fs.mkdtempSync(path.join(require('node:os').tmpdir(), 'pick-')),
