@@ -33,6 +33,10 @@ const menu = {
   Help: document.getElementById('Help'),
   Credits: document.getElementById('Credits'),
 };
+// The button that opens the browser's file chooser, and the hidden file input behind it: a
+// shown file input, with its own button and text, costs the page's first layout some
+// milliseconds.
+const openButton = document.getElementById('open');
 const picker = document.getElementById('pick');
 
 // 0xBBGGRR as CSS.
@@ -418,6 +422,7 @@ window.addEventListener('keydown', (event) => {
   submit();
 }, { capture: true });
 
+openButton.addEventListener('click', () => picker.click());
 picker.addEventListener('change', () => {
   if (picker.files.length > 0)
     openPhraseFile(picker.files[0]);

@@ -358,8 +358,8 @@ const tests = {
     const file = path.join(fs.mkdtempSync(path.join(require('node:os').tmpdir(), 'pick-')),
       'mine.txt');
     fs.writeFileSync(file, 'uno\r\n\r\ndos\r\ntres\r\n');
-    const input = await page.$('#pick');
-    await input.uploadFile(file);
+    const [chooser] = await Promise.all([page.waitForFileChooser(), page.click('#open')]);
+    await chooser.accept([file]);
     await page.waitForFunction(() =>
       document.getElementById('panel').textContent.includes('File contains :  3 phrases.'));
     fs.rmSync(path.dirname(file), { recursive: true });
