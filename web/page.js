@@ -337,7 +337,7 @@ function openWhenRead(bytes) {
   return loaded;
 }
 
-// An event's operation, once any phrase file being read is in.
+// An event's operation, once whatever the page waits for is in.
 function choose(operation) {
   if (pending)
     pending.then(() => run(operation));
