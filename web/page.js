@@ -325,16 +325,22 @@ function openGame(bytes) {
   });
 }
 
-// A fresh game on a phrase file once its bytes are in (null: none could be read), after
-// any file read before it. Until then the page's events wait for it.
-function openWhenRead(bytes) {
-  const loaded = Promise.all([bytes, pending]).then(([read]) => {
-    openGame(read);
-    if (pending === loaded)
+// Holds the page's events back until work (a promise) is done, after whatever they wait
+// for already, then hands its result to done.
+function holdEventsFor(work, done) {
+  const finished = Promise.all([work, pending]).then(([result]) => {
+    done(result);
+    if (pending === finished)
       pending = null;
   });
-  pending = loaded;
-  return loaded;
+  pending = finished;
+  return finished;
+}
+
+// A fresh game on a phrase file once its bytes are in (null: none could be read), after
+// any file read before it.
+function openWhenRead(bytes) {
+  return holdEventsFor(bytes, openGame);
 }
 
 // An event's operation, once whatever the page waits for is in.
@@ -442,11 +448,7 @@ window.addEventListener('drop', (event) => {
 function loadTileFace() {
   const face = new FontFace(TileFace, `url(${TileFaceFile})`);
   document.fonts.add(face);
-  const loaded = Promise.all([face.load().catch(() => {}), pending]).then(() => {
-    if (pending === loaded)
-      pending = null;
-  });
-  pending = loaded;
+  holdEventsFor(face.load().catch(() => {}), () => {});
 }
 
 // The window's first appearance: the phrase file beside the page.
