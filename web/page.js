@@ -14,11 +14,11 @@ const TextFace = 'DejaVu Sans';
 const DoubleTapMilliseconds = 500;
 const DoubleTapPixels = 30;
 
-// The model and the phrase file, which the page started loading before this script
-// (index.html). The phrase file is read once the model, which limits its size, is in,
-// without waiting for the faces.
-const { model: modelLoaded, phraseFile } = window.acutrixLoading;
-const modelAndFaces = Promise.all([modelLoaded, loadFaces()]);
+// The model, the phrase file and the text's face, which the page started loading before
+// this script (index.html). The phrase file is read once the model, which limits its
+// size, is in, without waiting for the face.
+const { model: modelLoaded, phraseFile, textFace } = window.acutrixLoading;
+const modelAndTextFace = Promise.all([modelLoaded, textFace]);
 const phraseBytes = phraseFile.then((response) =>
   response && cappedBytes(response, modelLoaded.then((loaded) => loaded.maxPhraseFileBytes)));
 if (document.readyState === 'loading')
@@ -104,11 +104,6 @@ const ports = {
   }),
   timeOfDay: secondsSinceMidnight,
 };
-
-// Once they are in, or have failed: the page then draws in the browser's own faces.
-async function loadFaces() {
-  await Promise.allSettled([...document.fonts].map((face) => face.loaded));
-}
 
 // The bytes of a response, or null when they are more than the game reads (limit, a
 // promise of it) or the connection breaks off.
@@ -298,7 +293,7 @@ function writePixels(element, drawn, property, value) {
   }
 }
 
-const [model] = await modelAndFaces;
+const [model] = await modelAndTextFace;
 const limit = model.maxPhraseFileBytes;
 const view = new Board(model);
 let game = null;
